@@ -7,6 +7,7 @@
 #include <string>
 
 #include "JsonOutput.h"
+#include "TrackExportCommands.h"
 #include "catalogue/CRecordingCatalog.h"
 #include "telemetry/CTarvo3gpParser.h"
 #include "telemetry/TelemetryTrack.h"
@@ -21,6 +22,8 @@ const char* const kHelp =
     "  info FILE    what the reader finds in one recording\n"
     "  scan DIR     the recordings of a folder tree, sorted and grouped\n"
     "  track FILE   the GPS and G-sensor track of one recording\n"
+    "  kml FILE     write the track of one recording as a KML file\n"
+    "  gpx FILE     write the track of one recording as a GPX file\n"
     "\n"
     "JSON goes to standard output. 'norvik-tool COMMAND --help' tells more.\n";
 
@@ -100,6 +103,7 @@ int main(int argc, char** argv) {
         std::cout << kHelp;
         return 0;
     }
+    if (track_export::HelpFor(command)) return track_export::Run(argc, argv);
     const char* help = command == "info" ? kInfoHelp : command == "scan" ? kScanHelp : command == "track" ? kTrackHelp : nullptr;
     if (!help) {
         std::cerr << "norvik-tool: unknown command '" << command << "'\n" << kHelp;
