@@ -27,7 +27,15 @@ public:
     size_t ReadAt(uint64_t offset, void* buffer, size_t n) const;
 
 private:
+    // The reader asks for many small pieces that lie close together (atom headers, small atoms); they are
+    // served from one window of the file read ahead of the first of them.
+    static constexpr size_t kWindowSize = 4096;
+    size_t ReadFromFile(uint64_t offset, uint8_t* out, size_t want) const;
+
     int m_fd = -1;
     uint64_t m_length = 0;
     uint64_t m_position = 0;
+    mutable uint8_t m_window[kWindowSize];
+    mutable uint64_t m_windowStart = 0;
+    mutable size_t m_windowLength = 0;  // 0: nothing held
 };
