@@ -181,3 +181,13 @@ void CGdipButton::mouseMoveEvent(QMouseEvent* event) {
 
 // A quick second click is a press of its own.
 void CGdipButton::mouseDoubleClickEvent(QMouseEvent* event) { QAbstractButton::mousePressEvent(event); }
+
+// A release away from the button ends its hot look even when no leave event follows the grab.
+void CGdipButton::mouseReleaseEvent(QMouseEvent* event) {
+    QAbstractButton::mouseReleaseEvent(event);
+    if (!rect().contains(event->position().toPoint()) && m_bHover) {
+        m_bHover = false;
+        m_bTracking = false;
+        update();
+    }
+}
