@@ -41,6 +41,8 @@ struct DemoCardOptions {
 };
 
 std::string DefaultRoutePath();
+// What BuildDemoCard writes, without writing it. Throws std::runtime_error when the route is unusable.
+DemoCard PlanDemoCard(const DemoCardOptions& options);
 // Builds the card in a folder beside outDir and then replaces outDir with it. Throws
 // std::runtime_error with a plain explanation on failure (outDir is then left as it was).
 DemoCard BuildDemoCard(const DemoCardOptions& options);

@@ -23,11 +23,8 @@ std::string ReadBytes(const fs::path& path, uintmax_t count) {
 
 }  // namespace
 
-std::vector<DemoOddFile> WriteOddFiles(const std::string& card, const std::string& sample) {
-    const fs::path root(card);
-    const fs::path recording = root / sample;
-    const uintmax_t size = fs::file_size(recording);
-    std::vector<DemoOddFile> odd = {
+std::vector<DemoOddFile> OddFileList() {
+    return {
         {"DCIM/MOVIE/clip-01.MOV", RejectedBy::NameFilter,
          "a recording copied under a name outside the camera's pattern"},
         {"DCIM/MOVIE/NORM0001.MOV.bak", RejectedBy::NameFilter, "a backup copy: not an 8.3 name and not .MOV"},
@@ -36,6 +33,13 @@ std::vector<DemoOddFile> WriteOddFiles(const std::string& card, const std::strin
         {"DCIM/MOVIE/NORM0092.MOV", RejectedBy::Reader, "text, not a MOV file"},
         {"DCIM/MOVIE/NORM0093.txt", RejectedBy::Reader, "an 8.3 name with another extension: notes, not a MOV file"},
     };
+}
+
+std::vector<DemoOddFile> WriteOddFiles(const std::string& card, const std::string& sample) {
+    const fs::path root(card);
+    const fs::path recording = root / sample;
+    const uintmax_t size = fs::file_size(recording);
+    const std::vector<DemoOddFile> odd = OddFileList();
     fs::copy_file(recording, root / odd[0].path, fs::copy_options::overwrite_existing);
     fs::copy_file(recording, root / odd[1].path, fs::copy_options::overwrite_existing);
     WriteBytes(root / odd[2].path, std::string("RIFF\x04\0\0\0AVI ", 12));

@@ -6,5 +6,6 @@
 
 #include "tools/demo/DemoCard.h"
 
+std::vector<DemoOddFile> OddFileList();
 // Writes them below `card`; `sample` is the relative path of a finished recording to copy or cut.
 std::vector<DemoOddFile> WriteOddFiles(const std::string& card, const std::string& sample);
