@@ -43,6 +43,10 @@ TEST_F(SettingsFileTest, AChosenFolderThatDoesNotExistIsRememberedAsEmpty) {
     ASSERT_TRUE(settings.WriteFolder(QDir(Dir()).filePath("vanished")));
     EXPECT_EQ(ReadIni(), "[UI]\nFolder=\n");
     EXPECT_TRUE(settings.ReadFolder().isEmpty());
+
+    // A name with a line break cannot stand on one line; it is forgotten rather than split.
+    ASSERT_TRUE(settings.WriteFolder(MakeFolder("two\nlines")));
+    EXPECT_EQ(ReadIni(), "[UI]\nFolder=\n");
 }
 
 TEST_F(SettingsFileTest, WritesLeaveAHandWrittenFileIntact) {
