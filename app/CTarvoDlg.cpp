@@ -1,0 +1,166 @@
+#include "app/CTarvoDlg.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QScreen>
+
+#include "app/CTarvoSettings.h"
+#include "app/ControlIds.h"
+#include "app/Placeholders.h"
+#include "app/ShellDialogs.h"
+#include "app/TextIds.h"
+#include "app/TimerIds.h"
+#include "controls/CGdipButton.h"
+#include "controls/CKeldaToolTipCtrl.h"
+#include "controls/ToolTipTable.h"
+
+using namespace ControlId;
+
+namespace {
+constexpr int kStartVolume = 100;
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/%1/norvik.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+const QRect kTemplateCurve = TemplateRectPixels(7, 252, 386, 44);
+}  // namespace
+
+CTarvoDlg::CTarvoDlg(CTarvoSettings& settings, ShellOptions options, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      m_settings(settings),
+      m_options(std::move(options)),
+      m_ownDialogs(m_options.dialogs ? nullptr : std::make_unique<QtShellDialogs>()),
+      m_dialogs(m_options.dialogs ? m_options.dialogs : m_ownDialogs.get()),
+      m_engine(std::make_unique<CVlcPlayer>(m_options.engine)),
+      m_curveHeight(kTemplateCurve.height()) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setWindowIcon(ProgramIcon());
+    m_mapType = m_settings.ReadMapType();
+
+    CreateControls();
+    m_mapEnabled = m_settings.ReadMapEnabled();
+    m_gsensorEnabled = m_settings.ReadGSensorEnabled();
+    if (!m_gsensorEnabled) Control(kGSensorCurve)->hide();
+    InitEngine();
+    PlaceWindowAtStart();
+    LayoutControls(m_clientCx, m_clientCy);
+    if (!m_mapEnabled) {
+        m_mapWindow->hide();
+        m_mapWindow->setEnabled(false);
+    }
+    m_toolTips = new CKeldaToolTipCtrl(this, [this](int id) { return m_settings.LoadText(id); });
+    SetupToolTips(*m_toolTips, [this](int id) { return Control(id); },
+                  [this](int id) { return m_settings.LoadText(id); });
+    m_videoSurface->hide();
+    ConnectCommands();
+    StartTimer(TimerId::kApplySeek);
+    StartTimer(TimerId::kDelayedOpen);
+    StartTimer(TimerId::kSliderReset);
+}
+
+CTarvoDlg::~CTarvoDlg() = default;
+
+QWidget* CTarvoDlg::AddControl(int id, QWidget* widget) {
+    SetControlId(widget, id);
+    m_controls[id] = widget;
+    return widget;
+}
+
+CGdipButton* CTarvoDlg::AddButton(int id, unsigned image, unsigned alternate, bool toggling) {
+    auto* button = new CGdipButton(this);
+    button->SetStandardImage(image);
+    if (alternate != 0) button->SetAlternateImage(alternate);
+    if (toggling) button->SetToggleMode();
+    AddControl(id, button);
+    return button;
+}
+
+// Children are created bottom of the z-order first, so the video background ends up lowest.
+void CTarvoDlg::CreateControls() {
+    m_videoBackground = new VideoBackgroundPlaceholder(this, this);
+    AddControl(kVideoBackground, m_videoBackground);
+    m_videoSurface = AddControl(kVideoSurface, new VideoSurfacePlaceholder(this, this));
+    AddButton(kPlay, 129, 132, true);
+    AddControl(kGSensorCurve, new GSensorCurvePlaceholder(this))->setGeometry(kTemplateCurve);
+    AddControl(kPositionSlider, new PositionSliderPlaceholder(this));
+    AddControl(kGps, new ImageStaticPlaceholder(this, 150, false))->setGeometry(TemplateRectPixels(186, 5, 19, 16));
+    AddButton(kOpen, 139)->resize(48, 36);
+    AddButton(kSave, 141)->resize(48, 36);
+    AddButton(kSnap, 140)->resize(48, 36);
+    AddButton(kDelete, 142)->resize(48, 36);
+    AddButton(kStop, 133);
+    AddButton(kFast, 136);
+    AddButton(kClose, 151);
+    AddButton(kMinimise, 153);
+    AddButton(kHelp, 154)->hide();
+    AddControl(kVolumeSlider, new VolumeSliderPlaceholder(this));
+    AddButton(kLoop, 143, 176, true)->resize(48, 48);
+    CGdipButton* flip = AddButton(kFlip, 0);
+    flip->hide();
+    flip->setEnabled(false);
+    AddButton(kKml, 145)->resize(48, 48);
+    AddButton(kMapSwitch, 146)->resize(48, 48);
+    AddButton(kGSensorSwitch, 147)->resize(48, 48);
+    AddButton(kLock, 148)->resize(48, 48);
+    AddButton(kMaximise, 152);
+    AddButton(kMute, 156, 155, true);
+    AddControl(kGroupList, new GroupListPlaceholder(this));
+    AddControl(kFileList, new FileListPlaceholder(this));
+    AddControl(kLogo, new ImageStaticPlaceholder(this, 157, true))->setGeometry(8, 4, 40, 40);
+    AddControl(kSpeed, new SpeedReadoutPlaceholder(this, false))->setGeometry(TemplateRectPixels(293, 0, 60, 20));
+    AddButton(kSmall, 1045);
+    AddButton(kMedium, 187);
+    AddButton(kLarge, 188);
+    AddControl(kStatusBoard, new StatusBoardPlaceholder(this))->hide();
+    QWidget* banner = AddControl(kBanner, new ImageStaticPlaceholder(this, 0, true));
+    banner->setGeometry(TemplateRectPixels(35, 1, 24, 8));
+    banner->setEnabled(false);
+    AddButton(kNext, 203);
+    m_mapWindow = new MapWindowPlaceholder(this);
+
+    // The video surface lies over its background; nothing else overlaps.
+    m_videoBackground->lower();
+}
+
+QWidget* CTarvoDlg::Control(int id) const {
+    const auto it = m_controls.find(id);
+    return it == m_controls.end() ? nullptr : it->second;
+}
+
+CGdipButton* CTarvoDlg::Button(int id) const { return qobject_cast<CGdipButton*>(Control(id)); }
+
+void CTarvoDlg::InitEngine() {
+    if (m_engine->IsLoaded()) {
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            m_engine->SetHwnd(static_cast<uint32_t>(m_videoSurface->winId()));
+        m_engine->SetRate(1.0f);
+        m_engine->SetVolume(kStartVolume);
+    } else {
+        m_dialogs->ShowMessage(this, m_settings.LoadText(TextId::kWarning), m_settings.LoadText(TextId::kEngineMissing));
+    }
+}
+
+void CTarvoDlg::PlaceWindowAtStart() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    const QRect placed = m_settings.ReadWindowPos(area.isValid() ? area : QRect());
+    setWindowTitle(m_title);
+    setGeometry(placed);
+    m_clientCx = placed.width();
+    m_clientCy = placed.height();
+}
+
+QRect CTarvoDlg::NearestMonitor() const {
+    const QRect frame = geometry();
+    if (m_options.nearestMonitor) return m_options.nearestMonitor(frame);
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (!screen) screen = this->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(frame.topLeft(), frame.size());
+}

@@ -1,0 +1,155 @@
+// The program's only top-level window: a frameless skinned window that owns the catalogue, the
+// engine binding and every control, lays them out itself and offers its own window modes.
+#pragma once
+
+#include <QBasicTimer>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "app/MainLayout.h"
+#include "app/WindowShape.h"
+#include "catalogue/CRecordingCatalog.h"
+#include "playback/CVlcPlayer.h"
+
+class CGdipButton;
+class CKeldaToolTipCtrl;
+class CTarvoSettings;
+class CWindowMessageEvent;
+class IShellDialogs;
+class QMenu;
+class VideoBackgroundPlaceholder;
+
+struct ShellOptions {
+    VlcEngineOptions engine;
+    IShellDialogs* dialogs = nullptr;                          // null: the real dialogs
+    std::function<QRect(const QRect& window)> nearestMonitor;  // null: the screen nearest to the window
+};
+
+class CTarvoDlg : public QWidget {
+    Q_OBJECT
+public:
+    CTarvoDlg(CTarvoSettings& settings, ShellOptions options = {}, QWidget* parent = nullptr);
+    ~CTarvoDlg() override;
+
+    void LayoutControls(int cx, int cy);
+    void FitVideoSurface();
+    void ShowControls(bool show);
+
+    // Commands of the window buttons and switches.
+    void OnMaximiseRestore();
+    void OnMinimise();
+    void OnPreset(PresetSize preset);
+    void OnMapSwitch();
+    void OnGSensorSwitch();
+    void ToggleFullScreen();
+    void OpenAboutBox();
+    void OnOpen();
+
+    // The control of a dialog id, or null.
+    QWidget* Control(int id) const;
+    CGdipButton* Button(int id) const;
+    QWidget* MapWindow() const { return m_mapWindow; }
+    CVlcPlayer& Engine() { return *m_engine; }
+    CRecordingCatalog& Catalog() { return m_catalog; }
+    CKeldaToolTipCtrl* ToolTips() const { return m_toolTips; }
+    // The menu of the top band; empty when the About text is empty.
+    std::unique_ptr<QMenu> BuildTopBandMenu();
+
+    // The folder named on the command line, or chosen with OPEN, for the open flow.
+    void SetRequestedFolder(const QString& folder) { m_requestedFolder = folder; }
+    const QString& RequestedFolder() const { return m_requestedFolder; }
+
+    bool IsFullScreen() const { return m_fullScreen; }
+    bool IsMaximised() const { return m_maximized; }
+    bool IsMinimisedByButton() const { return m_minimizedByButton; }
+    bool MapEnabled() const { return m_mapEnabled; }
+    bool GSensorEnabled() const { return m_gsensorEnabled; }
+    QSize ClientSize() const { return {m_clientCx, m_clientCy}; }
+    QRect SavedRect() const { return m_savedRect; }
+    QRect SplitMapFile() const { return m_splitMapFile; }
+    QRect SplitVideoList() const { return m_splitVideoList; }
+    QRect SplitColumns() const { return m_splitColumns; }
+    int RightColumnWidth() const { return m_rightColumnWidth; }
+    int MapHeight() const { return m_mapHeight; }
+    int ListHeight() const { return m_listHeight; }
+    bool IsTimerActive(int id) const;
+    // The monitor the window modes use.
+    QRect NearestMonitor() const;
+
+    static constexpr int kTitleSize = 18;
+    static constexpr int kTopBandHeight = 48;
+    static constexpr int kGripSize = 20;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    enum class Drag { None, Grip, MapFile, VideoList, Columns, Window };
+
+    void CreateControls();
+    CGdipButton* AddButton(int id, unsigned image, unsigned alternate = 0, bool toggling = false);
+    QWidget* AddControl(int id, QWidget* widget);
+    void ConnectCommands();
+    void InitEngine();
+    void PlaceWindowAtStart();
+    void ApplyRegion();
+    void PlaceWindow(const QRect& rect);
+    void OnWindowMessage(const CWindowMessageEvent& message);
+    void OnTimer(int id);
+    void StartTimer(int id);
+    void StopTimer(int id);
+    Drag HitTest(QPoint pos) const;
+    void UpdateCursor(QPoint pos);
+    void ResizeByGrip(QPoint pos);
+    void FinishDrag(QPoint pos);
+    void ReshowMapWindow();
+
+    CTarvoSettings& m_settings;
+    ShellOptions m_options;
+    std::unique_ptr<IShellDialogs> m_ownDialogs;
+    IShellDialogs* m_dialogs;
+    CRecordingCatalog m_catalog;
+    std::unique_ptr<CVlcPlayer> m_engine;
+    std::map<int, QWidget*> m_controls;
+    VideoBackgroundPlaceholder* m_videoBackground = nullptr;
+    QWidget* m_videoSurface = nullptr;
+    QWidget* m_mapWindow = nullptr;
+    CKeldaToolTipCtrl* m_toolTips = nullptr;
+    std::map<int, QBasicTimer> m_timers;
+    QString m_title = QStringLiteral("Velidor");
+    QString m_requestedFolder;
+
+    int m_clientCx = 0;
+    int m_clientCy = 0;
+    QSize m_lastLayoutSize{0, 0};
+    bool m_maximized = false;
+    bool m_fullScreen = false;
+    bool m_minimizedByButton = false;
+    bool m_videoHidden = true;
+    QRect m_savedRect;
+    int m_rightColumnWidth = 240;
+    int m_mapHeight = 240;
+    int m_listHeight = 120;
+    int m_curveHeight;
+    bool m_mapEnabled = true;
+    bool m_gsensorEnabled = true;
+    int m_mapType = 0;
+    QRect m_splitMapFile, m_splitVideoList, m_splitColumns;
+    Drag m_drag = Drag::None;
+    QPoint m_moveOffset;
+};

@@ -1,0 +1,24 @@
+#include "app/ShellDialogs.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+int QtShellDialogs::RunModal(QDialog& dialog) { return dialog.exec(); }
+
+void QtShellDialogs::ShowMessage(QWidget* owner, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+std::optional<QString> QtShellDialogs::PickFolder(QWidget* owner, const QString& title, const QString& initialFolder) {
+    QFileDialog dialog(owner, title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (!initialFolder.isEmpty()) dialog.setDirectory(initialFolder);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.front();
+}

@@ -1,0 +1,27 @@
+// The modal windows the main window opens, behind one seam so that tests can answer them.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+class IShellDialogs {
+public:
+    virtual ~IShellDialogs() = default;
+    // Runs a dialog modally; its result code.
+    virtual int RunModal(QDialog& dialog) = 0;
+    // A warning box with an OK button.
+    virtual void ShowMessage(QWidget* owner, const QString& caption, const QString& text) = 0;
+    // A folder browser; initialFolder empty preselects nothing. Empty when cancelled.
+    virtual std::optional<QString> PickFolder(QWidget* owner, const QString& title, const QString& initialFolder) = 0;
+};
+
+// The real windows: QDialog::exec, QMessageBox and QFileDialog.
+class QtShellDialogs : public IShellDialogs {
+public:
+    int RunModal(QDialog& dialog) override;
+    void ShowMessage(QWidget* owner, const QString& caption, const QString& text) override;
+    std::optional<QString> PickFolder(QWidget* owner, const QString& title, const QString& initialFolder) override;
+};

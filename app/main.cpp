@@ -1,0 +1,30 @@
+// Velidor: a player for dash camera recordings.
+#include <QApplication>
+#include <QDir>
+#include <QStringList>
+
+#include "app/CTarvoDlg.h"
+#include "app/CTarvoSettings.h"
+
+namespace {
+// The engine draws into an X11 window, so a Wayland session runs the program through XWayland.
+void PreferX11() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return;
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland")
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    PreferX11();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("norvik"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Velidor"));
+    QApplication::setDesktopFileName(QStringLiteral("norvik"));
+
+    CTarvoDlg window(CTarvoSettings::Instance());
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) window.SetRequestedFolder(QDir(arguments.at(1)).absolutePath());
+    window.show();
+    return app.exec();
+}
