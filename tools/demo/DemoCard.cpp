@@ -44,8 +44,10 @@ Plan MakePlan(const DemoCardOptions& options) {
     return p;
 }
 
+// The street where the recording starts, burned in before the clock; short enough for a 640-pixel picture.
 std::string Label(const ScheduledClip& clip, const RoutePath& route, const ScheduledDrive& drive) {
-    return clip.FileName().substr(0, 8) + " " + route.StreetAt(drive.motion->At(clip.offsetS).distanceM);
+    const std::string& street = route.StreetAt(drive.motion->At(clip.offsetS).distanceM);
+    return street == "Avenue of the Americas" ? "6th Avenue" : street;
 }
 
 void ClearWriteBits(const fs::path& path) {
