@@ -129,7 +129,7 @@ int CTarvo3gpParser::ParseMetaTrack(const std::string& path) {
 void CTarvo3gpParser::ReadMovieDuration(uint64_t moovPayload, uint32_t moovLength) {
     if (FindChild(m_file, {"mvhd"}, moovPayload, moovLength) == 0) return;
     uint8_t mvhd[20];
-    m_file.Read(mvhd, sizeof mvhd);
+    if (m_file.Read(mvhd, sizeof mvhd) < sizeof mvhd) return;  // cut by the end of the file
     m_durationMs = DurationMs(LoadBe32(mvhd + 12), LoadBe32(mvhd + 16));
 }
 
@@ -143,7 +143,7 @@ void CTarvo3gpParser::ReadHandlers(uint64_t moovPayload, uint32_t moovLength) {
             const uint32_t length = FindPath(m_file, {"mdia", "hdlr"}, trak.payloadStart, trak.payloadLength);
             if (length != 0) {
                 uint8_t hdlr[29];
-                m_file.Read(hdlr, sizeof hdlr);
+                m_file.Read(hdlr, sizeof hdlr);  // bytes past the end of the file read as zeros
                 if (std::memcmp(hdlr + 8, "vide", 4) == 0)
                     m_jtdMark = length >= sizeof hdlr && std::memcmp(hdlr + 25, "JTD_", 4) == 0;
                 else if (std::memcmp(hdlr + 8, "meta", 4) == 0 && m_info && m_jtdMark)
@@ -176,7 +176,7 @@ void CTarvo3gpParser::ReadMetaChunks(uint64_t trakPayload, uint32_t trakLength) 
 void CTarvo3gpParser::ReadMetaStartTime(uint64_t moovPayload, uint32_t moovLength) {
     if (FindChild(m_file, {"mvhd"}, moovPayload, moovLength) == 0) return;
     uint8_t mvhd[8];
-    m_file.Read(mvhd, sizeof mvhd);
+    if (m_file.Read(mvhd, sizeof mvhd) < sizeof mvhd) return;
     const int64_t utc = int64_t(LoadBe32(mvhd + 4)) - kSeconds1904To1970;
     const auto local = LocalFieldsFromTime(utc);
     if (!local) throw ParseFailure{};
@@ -188,13 +188,12 @@ void CTarvo3gpParser::ReadPictureSize(uint64_t moovPayload, uint32_t moovLength,
     if (length == 0) return;
     const uint64_t payload = m_file.GetPosition();
     uint8_t head[8];
-    m_file.Read(head, sizeof head);
-    if (LoadBe32(head + 4) == 0) return;
+    if (m_file.Read(head, sizeof head) < sizeof head || LoadBe32(head + 4) == 0) return;
     const uint32_t found = acceptHevc ? FindChild(m_file, {"avc1", "hvc1"}, payload + 8, length)
                                       : FindChild(m_file, {"avc1"}, payload + 8, length);
     if (found == 0) return;
     uint8_t entry[28];
-    m_file.Read(entry, sizeof entry);
+    if (m_file.Read(entry, sizeof entry) < sizeof entry) return;
     m_width = LoadBe16(entry + 24);
     m_height = LoadBe16(entry + 26);
 }
@@ -297,6 +296,6 @@ void CTarvo3gpParser::ReadSkip(uint64_t payload, uint32_t length) {
 void CTarvo3gpParser::ReadAtomKindDuration(uint64_t moovPayload, uint32_t moovLength) {
     if (FindPath(m_file, {"trak", "mdia", "mdhd"}, moovPayload, moovLength) == 0) return;
     uint8_t mdhd[20];
-    m_file.Read(mdhd, sizeof mdhd);
+    if (m_file.Read(mdhd, sizeof mdhd) < sizeof mdhd) return;
     m_durationMs = DurationMs(LoadBe32(mdhd + 12), LoadBe32(mdhd + 16));
 }
