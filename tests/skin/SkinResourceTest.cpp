@@ -1,7 +1,9 @@
 #include "controls/CGdiPlusBitmap.h"
+#include "controls/SkinImages.h"
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -118,6 +120,34 @@ TEST(SkinResource, TypeNamesAreCaseInsensitive) {
     CGdiPlusBitmapResource holder;
     EXPECT_TRUE(holder.Load(161, QStringLiteral("bitmap")));
     EXPECT_EQ(holder.Width(), 32);
+}
+
+// A 64 x 64 surface at the given density, with the holder drawn into all of it.
+QImage DrawnAt(qreal ratio, const CGdiPlusBitmap& holder) {
+    QImage surface(QSize(64, 64) * ratio, QImage::Format_ARGB32);
+    surface.setDevicePixelRatio(ratio);
+    surface.fill(Qt::black);
+    QPainter painter(&surface);
+    DrawImageScaled(painter, QRect(0, 0, 64, 64), holder);
+    return surface;
+}
+
+QImage DrawnAt(qreal ratio, const QImage& image) {
+    QImage surface(QSize(64, 64) * ratio, QImage::Format_ARGB32);
+    surface.setDevicePixelRatio(ratio);
+    surface.fill(Qt::black);
+    QPainter painter(&surface);
+    DrawImageScaled(painter, QRect(0, 0, 64, 64), image);
+    return surface;
+}
+
+TEST(SkinResource, DenseSurfacesGetTheSharpTwin) {
+    const CGdiPlusBitmapResource holder(129);
+    ASSERT_FALSE(holder.IsNull());
+    const QImage dense = DrawnAt(2.0, holder);
+    EXPECT_EQ(dense, DrawnAt(2.0, holder.ImageForRatio(2.0)));
+    EXPECT_NE(dense, DrawnAt(2.0, holder.Image())) << "not the 1x picture blown up";
+    EXPECT_EQ(DrawnAt(1.0, holder), DrawnAt(1.0, holder.Image()));
 }
 
 }  // namespace

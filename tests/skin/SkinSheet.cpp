@@ -1,7 +1,10 @@
 // Draws every skin image at 1x and 2x, the glow text styles and a button's looks on the skin's
 // background into one PNG: norvik_skin_sheet <out.png>.
 #include "controls/CGdiPlusBitmap.h"
+#include "app/Languages.h"
 #include "controls/CGdipButton.h"
+#include "controls/CKeldaToolTipCtrl.h"
+#include "controls/ToolTipTable.h"
 #include "controls/GlowText.h"
 #include "controls/SkinImages.h"
 
@@ -96,6 +99,17 @@ int main(int argc, char** argv) {
     DrawGlowText(painter, QStringLiteral("1.5X"), 0, y + 100, 60, GlowTextStyle::Overlay);
     DrawGlowText(painter, QStringLiteral("Overlay 0.3X"), 0, y + 180, 40, GlowTextStyle::Overlay);
     painter.drawText(700, y + 150, QStringLiteral("glow text: Title, Speed, Overlay"));
+
+    // The tooltip of PLAY, and one with a description line.
+    CGdipButton* tools[2] = {&button, new CGdipButton(&parent)};
+    CKeldaToolTipCtrl tips(&parent, [](int id) { return LanguageText(kLanguageEnglish, id); });
+    SetupToolTips(tips, [&](int id) { return id == 1015 ? tools[0] : id == 1019 ? tools[1] : nullptr; },
+                  [](int id) { return LanguageText(kLanguageEnglish, id); });
+    tips.ShowTip(tools[0], QPoint(0, 0));
+    painter.drawPixmap(700, y + 200, tips.Balloon()->grab());
+    tips.m_entries[17].descriptionId = 189;  // 1019 with a description, to see the second line
+    tips.ShowTip(tools[1], QPoint(0, 0));
+    painter.drawPixmap(950, y + 200, tips.Balloon()->grab());
     painter.end();
     return sheet.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
