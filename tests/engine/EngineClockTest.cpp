@@ -41,8 +41,8 @@ protected:
         }));
     }
 
+    EventRecorder events;  // outlives the player that calls it
     CVlcPlayer player{HeadlessOptions()};
-    EventRecorder events;
 };
 
 }  // namespace
@@ -75,13 +75,14 @@ TEST_F(EngineClock, SetTimeMovesTheClock) {
 }
 
 TEST(EngineAudio, VolumeAndMuteReachTheAudioOutput) {
+    AudioTap tap;  // outlives the player that calls into it
     CVlcPlayer player(HeadlessOptions());
     EngineProbe probe;
     ASSERT_TRUE(probe.IsValid());
-    probe.TapAudio(player.GetPlayer());
+    probe.TapAudio(player.GetPlayer(), tap);
     ASSERT_EQ(player.OpenFile(ClipPath(ClipKind::kLong)), 1);
     player.Play();
-    ASSERT_TRUE(PollUntil([&] { return probe.TappedVolume() >= 0; })) << "no audio output";
+    ASSERT_TRUE(PollUntil([&] { return tap.volume.load() >= 0; })) << "no audio output";
 
     struct Case {
         int asked;
@@ -90,11 +91,11 @@ TEST(EngineAudio, VolumeAndMuteReachTheAudioOutput) {
     for (const Case c : {Case{150, 150}, Case{0, 0}, Case{100, 100}, Case{-20, 0}, Case{350, 200}}) {
         player.SetVolume(c.asked);
         EXPECT_EQ(player.GetVolume(), c.stored) << "asked " << c.asked;
-        EXPECT_TRUE(PollUntil([&] { return std::abs(probe.TappedVolume() - c.stored / 100.0f) < 0.01f; }, 3000ms))
-            << "asked " << c.asked << ", output has " << probe.TappedVolume();
+        EXPECT_TRUE(PollUntil([&] { return std::abs(tap.volume.load() - c.stored / 100.0f) < 0.01f; }, 3000ms))
+            << "asked " << c.asked << ", output has " << tap.volume.load();
     }
     player.SetMute(true);
-    EXPECT_TRUE(PollUntil([&] { return probe.TappedMute() == 1; }, 3000ms));
+    EXPECT_TRUE(PollUntil([&] { return tap.mute.load() == 1; }, 3000ms));
     player.SetMute(false);
-    EXPECT_TRUE(PollUntil([&] { return probe.TappedMute() == 0; }, 3000ms));
+    EXPECT_TRUE(PollUntil([&] { return tap.mute.load() == 0; }, 3000ms));
 }

@@ -16,13 +16,15 @@ namespace {
 
 // Like the program's callback: reads time and length on every time report; optionally lingers in the
 // callback to widen the window in which the user-interface thread stops or replaces the media.
+// Declared before the player it is bound to, so it outlives the player's callbacks.
 struct ClockReadingRecorder {
     EventRecorder events;
     std::atomic<int> reads{0};
     std::atomic<int> mismatches{0};
     CVlcPlayer* player = nullptr;
 
-    explicit ClockReadingRecorder(CVlcPlayer& p, std::chrono::milliseconds linger = 0ms) : player(&p) {
+    void Bind(CVlcPlayer& p, std::chrono::milliseconds linger = 0ms) {
+        player = &p;
         events.SetHook([this, linger](const vlc::Event& e) {
             if (e.type != vlc::kMediaPlayerTimeChanged) return;
             std::this_thread::sleep_for(linger);
@@ -41,9 +43,10 @@ TEST(EngineCycles, OpenPlayStopDestroy) {
     const std::string clip = ClipPath(ClipKind::kPattern);
     for (int cycle = 0; cycle < 4; ++cycle) {
         SCOPED_TRACE(cycle);
+        ClockReadingRecorder recorder;
         auto player = std::make_unique<CVlcPlayer>(HeadlessOptions());
         ASSERT_EQ(player->IsLoaded(), 1);
-        ClockReadingRecorder recorder(*player);
+        recorder.Bind(*player);
         ASSERT_EQ(player->OpenFile(clip), 1);
         player->Play();
         ASSERT_GE(recorder.events.WaitFor(vlc::kMediaPlayerTimeChanged), 0);
@@ -60,8 +63,9 @@ TEST(EngineCycles, DestroyWhilePlayingStopsTheCallbacks) {
     const std::string clip = ClipPath(ClipKind::kLong);
     for (int cycle = 0; cycle < 3; ++cycle) {
         SCOPED_TRACE(cycle);
+        ClockReadingRecorder recorder;
         auto player = std::make_unique<CVlcPlayer>(HeadlessOptions());
-        ClockReadingRecorder recorder(*player);
+        recorder.Bind(*player);
         ASSERT_EQ(player->OpenFile(clip), 1);
         player->Play();
         ASSERT_GE(recorder.events.WaitFor(vlc::kMediaPlayerTimeChanged), 0);
@@ -75,8 +79,9 @@ TEST(EngineCycles, DestroyWhilePlayingStopsTheCallbacks) {
 TEST(EngineCycles, DestroyRightAfterPlay) {
     const std::string clip = ClipPath(ClipKind::kPattern);
     for (int cycle = 0; cycle < 4; ++cycle) {
+        ClockReadingRecorder recorder;
         auto player = std::make_unique<CVlcPlayer>(HeadlessOptions());
-        ClockReadingRecorder recorder(*player);
+        recorder.Bind(*player);
         ASSERT_EQ(player->OpenFile(clip), 1);
         player->Play();
         player.reset();
@@ -89,8 +94,9 @@ TEST(EngineCycles, DestroyRightAfterPlay) {
 // Stop and OpenFile hold the engine's player lock while they wait for its threads, which may be inside
 // the callback at that moment: reading the clock there must not ask the engine.
 TEST(EngineCycles, ClockReadsInTheCallbackDoNotBlockStopOrReopen) {
+    ClockReadingRecorder recorder;
     CVlcPlayer player(HeadlessOptions());
-    ClockReadingRecorder recorder(player, 40ms);
+    recorder.Bind(player, 40ms);
     const std::string clips[] = {ClipPath(ClipKind::kPattern), ClipPath(ClipKind::kLong)};
     for (int round = 0; round < 8; ++round) {
         const size_t from = recorder.events.Count();
@@ -104,8 +110,9 @@ TEST(EngineCycles, ClockReadsInTheCallbackDoNotBlockStopOrReopen) {
 }
 
 TEST(EngineCycles, ReopenWhilePlaying) {
+    ClockReadingRecorder recorder;
     CVlcPlayer player(HeadlessOptions());
-    ClockReadingRecorder recorder(player);
+    recorder.Bind(player);
     const std::string clips[] = {ClipPath(ClipKind::kPattern), ClipPath(ClipKind::kLong)};
     for (int round = 0; round < 6; ++round) {
         const size_t from = recorder.events.Count();

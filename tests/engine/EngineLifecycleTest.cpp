@@ -45,8 +45,8 @@ TEST(EngineLifecycle, CreateSetsTheInitialFieldsAndTheEngineVolume) {
 }
 
 TEST(EngineLifecycle, OpenFileSetsTheMediaWithoutPlaying) {
+    EventRecorder events;  // outlives the player that calls it
     CVlcPlayer player(HeadlessOptions());
-    EventRecorder events;
     events.Attach(player);
     EXPECT_EQ(player.GetCallbackData(), &events);
     const std::string clip = ClipPath(ClipKind::kPattern);
@@ -62,8 +62,8 @@ TEST(EngineLifecycle, OpenFileSetsTheMediaWithoutPlaying) {
 }
 
 TEST(EngineLifecycle, OpenPlayPausePlayEndStop) {
+    EventRecorder events;  // outlives the player that calls it
     CVlcPlayer player(HeadlessOptions());
-    EventRecorder events;
     events.Attach(player);
     ASSERT_EQ(player.OpenFile(ClipPath(ClipKind::kPattern)), 1);
 
@@ -111,8 +111,8 @@ TEST(EngineLifecycle, OpenPlayPausePlayEndStop) {
 }
 
 TEST(EngineLifecycle, PlayAfterStopPlaysTheSameRecordingFromItsStart) {
+    EventRecorder events;  // outlives the player that calls it
     CVlcPlayer player(HeadlessOptions());
-    EventRecorder events;
     events.Attach(player);
     const std::string clip = ClipPath(ClipKind::kLong);
     ASSERT_EQ(player.OpenFile(clip), 1);
@@ -132,8 +132,8 @@ TEST(EngineLifecycle, PlayAfterStopPlaysTheSameRecordingFromItsStart) {
 }
 
 TEST(EngineLifecycle, OpenFileReplacesTheCurrentMedia) {
+    EventRecorder events;  // outlives the player that calls it
     CVlcPlayer player(HeadlessOptions());
-    EventRecorder events;
     events.Attach(player);
     ASSERT_EQ(player.OpenFile(ClipPath(ClipKind::kPattern)), 1);
     player.Play();
@@ -151,8 +151,8 @@ TEST(EngineLifecycle, OpenFileReplacesTheCurrentMedia) {
 }
 
 TEST(EngineLifecycle, MissingFileIsReportedAsEngineError) {
+    EventRecorder events;  // outlives the player that calls it
     CVlcPlayer player(HeadlessOptions());
-    EventRecorder events;
     events.Attach(player);
     ASSERT_EQ(player.OpenFile(ScratchFolder() + "/NO_SUCH_FILE.MOV"), 1);
     player.Play();
@@ -161,9 +161,9 @@ TEST(EngineLifecycle, MissingFileIsReportedAsEngineError) {
 }
 
 TEST(EngineLifecycle, SecondAttachReplacesTheFirstCallback) {
-    CVlcPlayer player(HeadlessOptions());
     EventRecorder first;
     EventRecorder second;
+    CVlcPlayer player(HeadlessOptions());
     first.Attach(player);
     second.Attach(player);
     EXPECT_EQ(player.GetCallbackData(), &second);

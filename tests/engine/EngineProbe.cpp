@@ -34,12 +34,12 @@ std::string EngineProbe::MarqueeText(vlc::MediaPlayer* player) const {
     return result;
 }
 
-void EngineProbe::TapAudio(vlc::MediaPlayer* player) {
+void EngineProbe::TapAudio(vlc::MediaPlayer* player, AudioTap& tap) const {
     m_setAudioCallbacks(
-        player, [](void*, const void*, unsigned, int64_t) {}, nullptr, nullptr, nullptr, nullptr, this);
-    m_setVolumeCallback(player, [](void* self, float volume, bool mute) {
-        auto* probe = static_cast<EngineProbe*>(self);
-        probe->m_tappedVolume = volume;
-        probe->m_tappedMute = mute ? 1 : 0;
+        player, [](void*, const void*, unsigned, int64_t) {}, nullptr, nullptr, nullptr, nullptr, &tap);
+    m_setVolumeCallback(player, [](void* data, float volume, bool mute) {
+        auto* target = static_cast<AudioTap*>(data);
+        target->volume = volume;
+        target->mute = mute ? 1 : 0;
     });
 }

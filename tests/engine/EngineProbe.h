@@ -6,6 +6,12 @@
 
 #include "playback/VlcApi.h"
 
+// Volume (1.0 = 100) and mute the engine last applied to a tapped audio output; -1 before the first.
+struct AudioTap {
+    std::atomic<float> volume{-1.0f};
+    std::atomic<int> mute{-1};
+};
+
 class EngineProbe {
 public:
     // Valid only while a binding keeps the library loaded.
@@ -19,11 +25,8 @@ public:
     std::string MarqueeText(vlc::MediaPlayer* player) const;
 
     // Routes the player's audio to memory (instead of the instance's output) so the volume and mute the
-    // engine applies to its output are seen. Call before Play.
-    void TapAudio(vlc::MediaPlayer* player);
-    // Last volume (1.0 = 100) and mute the engine applied to the tapped output; -1 before the first.
-    float TappedVolume() const { return m_tappedVolume; }
-    int TappedMute() const { return m_tappedMute; }
+    // engine applies to its output land in tap, which must outlive the player. Call before Play.
+    void TapAudio(vlc::MediaPlayer* player, AudioTap& tap) const;
 
 private:
     bool m_valid = false;
@@ -37,6 +40,4 @@ private:
     using TimeCb = void (*)(void*, int64_t);
     void (*m_setAudioCallbacks)(vlc::MediaPlayer*, PlayCb, TimeCb, TimeCb, TimeCb, TimeCb, void*) = nullptr;
     void (*m_setVolumeCallback)(vlc::MediaPlayer*, void (*)(void*, float, bool)) = nullptr;
-    std::atomic<float> m_tappedVolume{-1.0f};
-    std::atomic<int> m_tappedMute{-1};
 };

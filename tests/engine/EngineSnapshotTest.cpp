@@ -32,8 +32,8 @@ protected:
         ASSERT_GE(events.WaitFor(vlc::kMediaPlayerPaused), 0);
     }
 
+    EventRecorder events;  // outlives the player that calls it
     CVlcPlayer player{HeadlessOptions()};
-    EventRecorder events;
 };
 
 }  // namespace
