@@ -44,7 +44,11 @@ const char* const kTrackHelp =
     "speed in km/h, heading in degrees, fix true when the sample holds a position.\n"
     "Exit status: 0, 1 when the file is not a recording or cannot be read, 2 usage error.\n";
 
-void Print(const nlohmann::ordered_json& j) { std::cout << j.dump(2) << '\n'; }
+// Names that are not UTF-8 (a card's file system may hold any bytes) are printed with U+FFFD in place
+// of the bytes that do not decode, rather than failing the whole answer.
+void Print(const nlohmann::ordered_json& j) {
+    std::cout << j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+}
 
 bool WantsHelp(int argc, char** argv) {
     for (int i = 2; i < argc; ++i)
