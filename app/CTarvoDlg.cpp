@@ -48,6 +48,7 @@ CTarvoDlg::CTarvoDlg(CTarvoSettings& settings, ShellOptions options, QWidget* pa
     m_gsensorEnabled = m_settings.ReadGSensorEnabled();
     if (!m_gsensorEnabled) Control(kGSensorCurve)->hide();
     InitEngine();
+    // The browser emulation check reads Windows registry keys; there is nothing to check here.
     PlaceWindowAtStart();
     LayoutControls(m_clientCx, m_clientCy);
     if (!m_mapEnabled) {

@@ -169,6 +169,7 @@ void CTarvoDlg::timerEvent(QTimerEvent* event) {
     QWidget::timerEvent(event);
 }
 
+// The full-screen timer only has to stop: the desktop needs no synthetic key to wake up.
 void CTarvoDlg::OnTimer(int id) {
     switch (id) {
     case TimerId::kSliderReset:

@@ -76,11 +76,10 @@ void CTarvoDlg::FitVideoSurface() {
 }
 
 void CTarvoDlg::ShowControls(bool show) {
-    static constexpr int kAround[] = {kPlay,      kStop,          kNext,    kFast,     kDelete,  kSave,   kSnap,
-                                      kOpen,      kLoop,          kFlip,    kKml,      kMapSwitch, kGSensorSwitch,
-                                      kLock,      kPositionSlider, kVolumeSlider, kGps, kClose, kMaximise,
-                                      kMinimise,  kHelp,          kMute,    kLogo,     kGroupList, kFileList,
-                                      kSpeed,     kSmall,         kMedium,  kLarge};
+    static constexpr int kAround[] = {kPlay, kStop, kNext, kFast, kDelete, kSave, kSnap, kOpen, kLoop, kFlip,
+                                      kKml, kMapSwitch, kGSensorSwitch, kLock, kPositionSlider, kVolumeSlider,
+                                      kGps, kClose, kMaximise, kMinimise, kHelp, kMute, kLogo, kGroupList,
+                                      kFileList, kSpeed, kSmall, kMedium, kLarge};
     Control(kGSensorCurve)->setVisible(show && m_gsensorEnabled);
     for (int id : kAround) Control(id)->setVisible(show);
     Control(kStatusBoard)->hide();

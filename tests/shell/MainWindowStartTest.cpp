@@ -1,7 +1,9 @@
 // The main window after start-up: controls, their first states, the engine warning, keys, closing.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QTest>
 
 #include "app/ControlIds.h"
@@ -32,7 +34,7 @@ TEST_F(MainWindowStart, ShowsTheStartStatesOfTheControls) {
     EXPECT_TRUE(w.Control(kVideoBackground)->isVisible());
     EXPECT_TRUE(w.Control(kGSensorCurve)->isVisible());
     EXPECT_TRUE(w.MapWindow()->isVisible());
-    EXPECT_FALSE(w.windowIcon().isNull());
+    EXPECT_TRUE(w.windowIcon().availableSizes().contains(QSize(128, 128)));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Velidor"));
     EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(w.IsTimerActive(TimerId::kApplySeek));
@@ -138,6 +140,18 @@ TEST_F(MainWindowStart, CloseButtonStoresTheWindowPosition) {
     EXPECT_TRUE(ini.contains("LEFT=" + QByteArray::number(frame.left()))) << ini.constData();
     EXPECT_TRUE(ini.contains("RIGHT=" + QByteArray::number(frame.left() + 900))) << ini.constData();
     EXPECT_TRUE(ini.contains("BOTTOM=" + QByteArray::number(frame.top() + 600))) << ini.constData();
+}
+
+TEST_F(MainWindowStart, ClosingTheWindowEndsTheEventLoopWithStatusZero) {
+    CTarvoDlg& w = Window();
+    QTimer::singleShot(0, &w, [&w] { w.Button(kClose)->click(); });
+    QTimer guard;  // only keeps a broken close from hanging the run
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(30000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(ReadIni().contains("[WINPOS]"));
 }
 
 TEST_F(MainWindowStart, EverySizeChangeRestartsTheSliderResetTimer) {

@@ -11,6 +11,7 @@
 #include <QThread>
 #include <cstdio>
 
+#include "app/CAboutDlg.h"
 #include "app/CTarvoDlg.h"
 #include "app/CTarvoSettings.h"
 #include "app/WindowMessages.h"
@@ -95,5 +96,10 @@ int main(int argc, char** argv) {
     QApplication::sendEvent(&window, &toggle);
     Pump(700);
     Save(QStringLiteral("%1/main-after-fullscreen.png").arg(out));
+
+    CAboutDlg about(settings, &window);
+    about.show();
+    Pump(500);
+    about.grab().save(QStringLiteral("%1/about.png").arg(out));
     return 0;
 }
