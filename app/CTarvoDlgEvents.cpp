@@ -110,7 +110,8 @@ void CTarvoDlg::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (auto* play = Button(kPlay); play && play->isVisible() && play->isEnabled()) play->click();
+        // Also in full screen, where PLAY is hidden but holds the focus.
+        if (auto* play = Button(kPlay); play && play->isEnabled()) play->click();
         event->accept();
         return;
     default:

@@ -9,8 +9,10 @@
 #include "app/ControlIds.h"
 #include "app/TextIds.h"
 #include "app/TimerIds.h"
+#include "app/WindowMessages.h"
 #include "app/Placeholders.h"
 #include "controls/CGdipButton.h"
+#include "controls/CKeldaToolTipCtrl.h"
 #include "tests/shell/ShellTestSupport.h"
 
 using namespace ControlId;
@@ -102,6 +104,40 @@ TEST_F(MainWindowStart, MissingEngineIsReportedOnceAndTheWindowStillWorks) {
     EXPECT_EQ(w.geometry(), kFakeMonitor);
 }
 
+TEST_F(MainWindowStart, LoadedEngineGivesNoWarningAndStartsAtNormalRateAndVolume) {
+    ShellOptions options;
+    options.engine.extraArguments = {"--aout=adummy", "--vout=dummy"};
+    options.dialogs = &m_dialogs;
+    CTarvoDlg w(Settings(), options);
+    ASSERT_TRUE(w.Engine().IsLoaded()) << "libVLC is part of the package list";
+    EXPECT_TRUE(m_dialogs.messages.empty());
+    EXPECT_EQ(w.Engine().GetVolume(), 100);
+    EXPECT_FLOAT_EQ(w.Engine().GetRate(), 1.0f);
+}
+
+TEST_F(MainWindowStart, ToolTipsCarryTheTextsOfTheLanguage) {
+    for (const char* lang : {"ENG", "GER", "JPN"}) {
+        WriteIni(QByteArray("[UI]\nLANGID=") + lang + "\n");
+        m_window.reset();
+        m_settings.reset();
+        CTarvoDlg& w = Window();
+        CKeldaToolTipCtrl* tips = w.ToolTips();
+        ASSERT_NE(tips, nullptr);
+        EXPECT_EQ(tips->m_toolWindows.size(), 23u) << lang;
+        const std::pair<int, int> tools[] = {
+            {kNext, TextId::kTipSlower}, {kPlay, TextId::kTipPlay}, {kHelp, TextId::kTipAbout},
+            {kVolumeSlider, TextId::kTipVolume}, {kSpeed, TextId::kTipSpeedUnit}, {kSmall, TextId::kTipSmallWindow}};
+        for (const auto& [id, text] : tools) {
+            QWidget* tool = w.Control(id);
+            ASSERT_TRUE(tips->ShowTip(tool, tool->mapToGlobal(tool->rect().center()))) << id;
+            EXPECT_EQ(tips->CurrentText(), Settings().LoadText(text)) << lang << " " << id;
+            EXPECT_FALSE(tips->CurrentText().isEmpty()) << lang << " " << id;
+        }
+        tips->HideTip();
+    }
+    EXPECT_EQ(Settings().LanguageCode(), QStringLiteral("JPN"));
+}
+
 TEST_F(MainWindowStart, StartsAtTheStoredPosition) {
     // Inside the offscreen platform's 800 x 600 screen.
     WriteIni("[WINPOS]\nLEFT=0\nTOP=20\nRIGHT=800\nBOTTOM=590\n");
@@ -128,6 +164,17 @@ TEST_F(MainWindowStart, EscapeNeverClosesAndEnterPressesPlay) {
     QTest::keyClick(&w, Qt::Key_Enter);
     EXPECT_EQ(clicks, 2);
     EXPECT_FALSE(play->IsAlternate());
+}
+
+TEST_F(MainWindowStart, EnterStillPressesPlayInFullScreen) {
+    CTarvoDlg& w = Window();
+    ListOneRecording(w);
+    CWindowMessageEvent toggle(WindowMessage::kToggleFullScreen);
+    QCoreApplication::sendEvent(&w, &toggle);
+    ASSERT_TRUE(w.IsFullScreen());
+    ASSERT_FALSE(w.Control(kPlay)->isVisible());
+    QTest::keyClick(&w, Qt::Key_Return);
+    EXPECT_TRUE(w.Button(kPlay)->IsAlternate());
 }
 
 TEST_F(MainWindowStart, CloseButtonStoresTheWindowPosition) {
