@@ -4,8 +4,8 @@
 #include <stdlib.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
@@ -50,7 +50,8 @@ void Build(CardHolder& h) {
     for (const RecordingEntry& e : b->scan.entries) {
         const std::string rel = e.subFolder + e.fileName;
         TelemetryTrack track;
-        if (!ReadTelemetryTrack(e.Path(), e.info, track)) throw std::runtime_error("cannot read the track of " + rel);
+        if (!ReadTelemetryTrack(e.Path(), e.info, track))
+            throw std::runtime_error("cannot read the track of " + rel);
         b->tracks[rel] = std::move(track);
         b->entries[rel] = e;
     }
@@ -77,7 +78,8 @@ const BuiltCard& DemoCardUnderTest() {
 }
 
 std::string MakeTemporaryFolder(const std::string& tag) {
-    std::string pattern = (std::filesystem::temp_directory_path() / ("norvik-demo-" + tag + "-XXXXXX")).string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / ("norvik-demo-" + tag + "-XXXXXX")).string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
     return pattern + "/";
 }
@@ -90,7 +92,9 @@ double LocalDistanceM(double lat1, double lon1, double lat2, double lon2) {
 
 double DistanceToPolylineM(double lat, double lon, const std::vector<std::pair<double, double>>& line) {
     const double scale = std::cos(lat * kRad) * kRad * kEarthM;
-    auto xy = [&](double la, double lo) { return std::pair{(lo - lon) * scale, (la - lat) * kRad * kEarthM}; };
+    auto xy = [&](double la, double lo) {
+        return std::pair{(lo - lon) * scale, (la - lat) * kRad * kEarthM};
+    };
     double best = INFINITY;
     for (size_t i = 0; i + 1 < line.size(); ++i) {
         const auto [ax, ay] = xy(line[i].first, line[i].second);

@@ -20,8 +20,9 @@ constexpr double kRad = 3.14159265358979323846 / 180.0;
 
 // Written out here rather than taken from the card builder, so that a fault there cannot hide.
 double Haversine(double lat1, double lon1, double lat2, double lon2) {
-    const double a = std::pow(std::sin((lat2 - lat1) * kRad / 2), 2) +
-                     std::cos(lat1 * kRad) * std::cos(lat2 * kRad) * std::pow(std::sin((lon2 - lon1) * kRad / 2), 2);
+    const double a =
+        std::pow(std::sin((lat2 - lat1) * kRad / 2), 2) +
+        std::cos(lat1 * kRad) * std::cos(lat2 * kRad) * std::pow(std::sin((lon2 - lon1) * kRad / 2), 2);
     return 2 * 6371000.0 * std::asin(std::sqrt(a));
 }
 
@@ -42,7 +43,8 @@ bool HasFix(const GpsSample& s) { return (s.fixFlags & kGpsFixValid) != 0; }
 
 std::vector<std::pair<double, double>> RouteLine() {
     std::vector<std::pair<double, double>> line;
-    for (const RoutePoint& p : LoadRoute(DefaultRoutePath())) line.push_back({p.position.latitude, p.position.longitude});
+    for (const RoutePoint& p : LoadRoute(DefaultRoutePath()))
+        line.push_back({p.position.latitude, p.position.longitude});
     return line;
 }
 
@@ -71,19 +73,20 @@ TEST(DemoCard, EachOddFileIsLeftOutForItsOwnReason) {
         VideoInfo info;
         reader.SetVideoInfo(&info);
         switch (odd.rejectedBy) {
-        case RejectedBy::NameFilter:
-            EXPECT_FALSE(PassesNameFilter(name));
-            EXPECT_EQ(reader.Parse(path), 0) << "a good recording under a bad name shows the filter at work";
-            break;
-        case RejectedBy::NeverExamined:
-            EXPECT_TRUE(PassesNameFilter(name));
-            EXPECT_FALSE(IsExaminedByMovReader(name));
-            break;
-        case RejectedBy::Reader:
-            EXPECT_TRUE(PassesNameFilter(name));
-            EXPECT_TRUE(IsExaminedByMovReader(name));
-            EXPECT_EQ(reader.Parse(path), -1);
-            break;
+            case RejectedBy::NameFilter:
+                EXPECT_FALSE(PassesNameFilter(name));
+                EXPECT_EQ(reader.Parse(path), 0)
+                    << "a good recording under a bad name shows the filter at work";
+                break;
+            case RejectedBy::NeverExamined:
+                EXPECT_TRUE(PassesNameFilter(name));
+                EXPECT_FALSE(IsExaminedByMovReader(name));
+                break;
+            case RejectedBy::Reader:
+                EXPECT_TRUE(PassesNameFilter(name));
+                EXPECT_TRUE(IsExaminedByMovReader(name));
+                EXPECT_EQ(reader.Parse(path), -1);
+                break;
         }
     }
     EXPECT_EQ(reasons.size(), 3u);
@@ -101,8 +104,9 @@ TEST(DemoCard, RecordingsCarryTheirPlannedKindStartAndPicture) {
         EXPECT_EQ(info.startTime, r.startTime);
         const auto shown = LocalFieldsFromTime(info.startTime);
         ASSERT_TRUE(shown);
-        EXPECT_EQ(std::tie(shown->year, shown->month, shown->day, shown->hour, shown->minute, shown->second),
-                  std::tie(r.start.year, r.start.month, r.start.day, r.start.hour, r.start.minute, r.start.second));
+        EXPECT_EQ(
+            std::tie(shown->year, shown->month, shown->day, shown->hour, shown->minute, shown->second),
+            std::tie(r.start.year, r.start.month, r.start.day, r.start.hour, r.start.minute, r.start.second));
         EXPECT_EQ(info.width, 640);
         EXPECT_EQ(info.height, 360);
         EXPECT_EQ(int(info.durationMs / 1000), r.seconds);
@@ -133,7 +137,8 @@ TEST(DemoCard, CatalogueGroupsOneGroupPerDriveOfBackToBackRecordings) {
         EXPECT_GE(g.entryCount, 2);
         if (g.groupIndex > 0) {
             const VideoInfo& last = entries[size_t(g.firstEntry) - 1].info;
-            EXPECT_GT(entries[size_t(g.firstEntry)].info.startTime, last.startTime + last.durationMs / 1000 + 60);
+            EXPECT_GT(entries[size_t(g.firstEntry)].info.startTime,
+                      last.startTime + last.durationMs / 1000 + 60);
         }
     }
 }
@@ -199,7 +204,8 @@ TEST(DemoCard, TheEmergencyStopReadsHalfAGAndShowsInTheSpeed) {
     bool stopped = false;
     for (size_t i = 0; i < gps.size(); ++i)
         for (size_t j = i + 1; j < gps.size() && j <= i + size_t(3 * rate); ++j)
-            if (HasFix(gps[i]) && HasFix(gps[j]) && gps[i].speedKmh >= 30 && gps[j].speedKmh == 0) stopped = true;
+            if (HasFix(gps[i]) && HasFix(gps[j]) && gps[i].speedKmh >= 30 && gps[j].speedKmh == 0)
+                stopped = true;
     EXPECT_TRUE(stopped);
 }
 

@@ -13,7 +13,9 @@ constexpr double kLat0 = 40.0;
 constexpr double kMPerDegLat = kPi / 180 * 6371000.0;
 const double kMPerDegLon = kMPerDegLat * std::cos(kLat0 * kPi / 180);
 
-RoutePoint At(double eastM, double northM) { return {{kLat0 + northM / kMPerDegLat, -73.0 + eastM / kMPerDegLon}, "Test Street"}; }
+RoutePoint At(double eastM, double northM) {
+    return {{kLat0 + northM / kMPerDegLat, -73.0 + eastM / kMPerDegLon}, "Test Street"};
+}
 
 // North for 200 m, a right-hand quarter circle of radius 10 m, then east for 200 m.
 RoutePath CornerRoute() {
@@ -41,7 +43,8 @@ Extremes Sweep(const DriveMotion& m, double cornerFrom, double cornerTo) {
         e.minForward = std::min(e.minForward, s.forwardMs2);
         e.maxRight = std::max(e.maxRight, s.rightMs2);
         e.minRight = std::min(e.minRight, s.rightMs2);
-        if (s.distanceM >= cornerFrom && s.distanceM <= cornerTo) e.maxCornerSpeed = std::max(e.maxCornerSpeed, s.speedMs);
+        if (s.distanceM >= cornerFrom && s.distanceM <= cornerTo)
+            e.maxCornerSpeed = std::max(e.maxCornerSpeed, s.speedMs);
     }
     return e;
 }

@@ -63,7 +63,9 @@ void CutIntoClips(const RoutePath& route, int driveIndex, const ScheduledDrive& 
 std::string ScheduledClip::Folder() const { return role == ClipRole::Normal ? "DCIM/MOVIE" : "DCIM/EVENT"; }
 
 std::string ScheduledClip::FileName() const {
-    const char* prefix = role == ClipRole::GSensorEvent ? "EVGS" : role == ClipRole::SwitchEvent ? "EVSW" : "NORM";
+    const char* prefix = role == ClipRole::GSensorEvent  ? "EVGS"
+                         : role == ClipRole::SwitchEvent ? "EVSW"
+                                                         : "NORM";
     char name[16];
     std::snprintf(name, sizeof name, "%s%04d.MOV", prefix, number % 10000);
     return name;

@@ -13,9 +13,9 @@
 enum class ClipRole { Normal, GSensorEvent, SwitchEvent };
 
 struct ScheduledClip {
-    int drive = 0;        // index into CardSchedule::drives
-    int number = 0;       // camera's running file number, from 1
-    double offsetS = 0;   // from the start of its drive
+    int drive = 0;       // index into CardSchedule::drives
+    int number = 0;      // camera's running file number, from 1
+    double offsetS = 0;  // from the start of its drive
     int seconds = 0;
     ClipRole role = ClipRole::Normal;
     bool fixGap = false;  // the receiver loses its fix after the first second, until the last one

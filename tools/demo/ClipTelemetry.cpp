@@ -41,7 +41,8 @@ Fix FixBetween(const GeoPoint& here, const GeoPoint& next, double routeBearing, 
 
 GeoPoint MetaQuantized(const GeoPoint& p) {
     auto q = [](double deg) {
-        return NmeaToDegrees(double(std::lround(fixture::DegreesToDdmm(deg) * kMetaPositionDen)) / kMetaPositionDen);
+        return NmeaToDegrees(double(std::lround(fixture::DegreesToDdmm(deg) * kMetaPositionDen)) /
+                             kMetaPositionDen);
     };
     return {q(p.latitude), q(p.longitude)};
 }
@@ -66,7 +67,8 @@ void FillAtoms(const ScheduledClip& clip, const DriveMotion& motion, fixture::Re
         const double t = clip.offsetS + double(k) / kAtomGpsRate;
         const MotionState m = motion.At(t);
         const bool fix = !(clip.fixGap && k >= kAtomGpsRate && k < (clip.seconds - 1) * kAtomGpsRate);
-        const Fix f = FixBetween(m.position, motion.At(t + 1.0 / kAtomGpsRate).position, m.bearing, kAtomGpsRate);
+        const Fix f =
+            FixBetween(m.position, motion.At(t + 1.0 / kAtomGpsRate).position, m.bearing, kAtomGpsRate);
         const CalendarFields local = LocalFields(clip.startTime + k / kAtomGpsRate);
         GpsSample s = fix ? fixture::BlockSample(fixture::DegreesToDdmm(f.position.latitude),
                                                  fixture::DegreesToDdmm(f.position.longitude), f.speedKmh,
@@ -77,9 +79,10 @@ void FillAtoms(const ScheduledClip& clip, const DriveMotion& motion, fixture::Re
     }
     for (int k = 0; k < clip.seconds * kAtomGSensorRate; ++k) {
         const MotionState m = motion.At(clip.offsetS + double(k) / kAtomGSensorRate);
-        d.gsensor.push_back({fixture::GSensorReading(RightG(m) + Wobble(clip.number, k, 0), kAtomGSensorRangeG),
-                             fixture::GSensorReading(ForwardG(m) + Wobble(clip.number, k, 1), kAtomGSensorRangeG),
-                             fixture::GSensorReading(1.0 + Wobble(clip.number, k, 2), kAtomGSensorRangeG)});
+        d.gsensor.push_back(
+            {fixture::GSensorReading(RightG(m) + Wobble(clip.number, k, 0), kAtomGSensorRangeG),
+             fixture::GSensorReading(ForwardG(m) + Wobble(clip.number, k, 1), kAtomGSensorRangeG),
+             fixture::GSensorReading(1.0 + Wobble(clip.number, k, 2), kAtomGSensorRangeG)});
     }
 }
 
@@ -87,17 +90,19 @@ void FillMeta(const ScheduledClip& clip, const DriveMotion& motion, fixture::Rea
     for (int k = 0; k < clip.seconds * kMetaRate; ++k) {
         const double t = clip.offsetS + double(k) / kMetaRate;
         const MotionState m = motion.At(t);
-        const Fix f = FixBetween(MetaQuantized(m.position), MetaQuantized(motion.At(t + 1.0 / kMetaRate).position),
-                                 m.bearing, kMetaRate);
+        const Fix f =
+            FixBetween(MetaQuantized(m.position), MetaQuantized(motion.At(t + 1.0 / kMetaRate).position),
+                       m.bearing, kMetaRate);
         fixture::MetaFix meta;
         meta.latitude = f.position.latitude;
         meta.longitude = f.position.longitude;
         meta.speedKmh = f.speedKmh;
         meta.headingHalf = f.headingHalf;
         meta.utc = UtcFields(clip.startTime + k / kMetaRate);
-        fixture::MetaChunk c = fixture::MetaChunkAt(meta, fixture::GSensorReading(RightG(m) + Wobble(clip.number, k, 0), kMetaGSensorRangeG),
-                                                    fixture::GSensorReading(ForwardG(m) + Wobble(clip.number, k, 1), kMetaGSensorRangeG),
-                                                    fixture::GSensorReading(1.0 + Wobble(clip.number, k, 2), kMetaGSensorRangeG));
+        fixture::MetaChunk c = fixture::MetaChunkAt(
+            meta, fixture::GSensorReading(RightG(m) + Wobble(clip.number, k, 0), kMetaGSensorRangeG),
+            fixture::GSensorReading(ForwardG(m) + Wobble(clip.number, k, 1), kMetaGSensorRangeG),
+            fixture::GSensorReading(1.0 + Wobble(clip.number, k, 2), kMetaGSensorRangeG));
         c.latNum = int32_t(std::lround(fixture::DegreesToDdmm(f.position.latitude) * kMetaPositionDen));
         c.lonNum = int32_t(std::lround(fixture::DegreesToDdmm(f.position.longitude) * kMetaPositionDen));
         c.latDen = c.lonDen = kMetaPositionDen;
@@ -116,6 +121,8 @@ void FillClipTelemetry(const ScheduledClip& clip, const ScheduledDrive& drive, f
     desc.gps.clear();
     desc.gsensor.clear();
     desc.chunks.clear();
-    if (drive.kind == fixture::Kind::Atoms) FillAtoms(clip, *drive.motion, desc);
-    else FillMeta(clip, *drive.motion, desc);
+    if (drive.kind == fixture::Kind::Atoms)
+        FillAtoms(clip, *drive.motion, desc);
+    else
+        FillMeta(clip, *drive.motion, desc);
 }

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 namespace {
-constexpr double kStepM = 0.25;        // planning grid along the route
+constexpr double kStepM = 0.25;         // planning grid along the route
 constexpr double kHardBrakeZoneM = 30;  // the emergency stop brakes hard only this close to its end
 }  // namespace
 
@@ -21,35 +21,39 @@ DriveMotion::DriveMotion(const RoutePath& route, const std::vector<DriveLeg>& le
 void DriveMotion::AddLeg(const DriveLeg& leg, const DrivingStyle& style) {
     if (leg.toM <= leg.fromM || leg.toM > m_route.Length() + 1e-6)
         throw std::invalid_argument("a leg must run forward along the route");
-    const int n = std::max(1, int(std::ceil((leg.toM - leg.fromM) / kStepM)));
-    const double ds = (leg.toM - leg.fromM) / n;
-    std::vector<double> v(size_t(n) + 1);
-    for (int i = 0; i <= n; ++i) {
-        const double k = std::fabs(m_route.CurvatureAt(leg.fromM + i * ds));
-        v[size_t(i)] = k > 1e-6 ? std::min(style.cruiseMs, std::sqrt(style.lateralMs2 / k)) : style.cruiseMs;
+    const size_t n = std::max<size_t>(1, size_t(std::ceil((leg.toM - leg.fromM) / kStepM)));
+    const double ds = (leg.toM - leg.fromM) / double(n);
+    auto inHardZone = [&](size_t i) { return leg.hardStop && double(n - i) * ds <= kHardBrakeZoneM; };
+
+    // Speed limits per grid point: top speed, cornering, at rest at both ends; then what pulling
+    // away (forward pass) and braking (backward pass) allow.
+    std::vector<double> v(n + 1);
+    for (size_t i = 0; i <= n; ++i) {
+        const double k = std::fabs(m_route.CurvatureAt(leg.fromM + double(i) * ds));
+        v[i] = k > 1e-6 ? std::min(style.cruiseMs, std::sqrt(style.lateralMs2 / k)) : style.cruiseMs;
     }
     v.front() = v.back() = 0;
-    for (int i = 0; i < n; ++i)
-        v[size_t(i) + 1] = std::min(v[size_t(i) + 1], std::sqrt(v[size_t(i)] * v[size_t(i)] + 2 * style.accelMs2 * ds));
-    for (int i = n; i > 0; --i) {
-        const bool hard = leg.hardStop && (n - i) * ds < kHardBrakeZoneM;
-        const double brake = hard ? style.hardBrakeMs2 : style.brakeMs2;
-        v[size_t(i) - 1] = std::min(v[size_t(i) - 1], std::sqrt(v[size_t(i)] * v[size_t(i)] + 2 * brake * ds));
+    for (size_t i = 0; i < n; ++i)
+        v[i + 1] = std::min(v[i + 1], std::sqrt(v[i] * v[i] + 2 * style.accelMs2 * ds));
+    for (size_t i = n; i > 0; --i) {
+        const double brake = inHardZone(i) ? style.hardBrakeMs2 : style.brakeMs2;
+        v[i - 1] = std::min(v[i - 1], std::sqrt(v[i] * v[i] + 2 * brake * ds));
     }
+
+    // Each step at constant acceleration takes its length over the mean of its end speeds.
     double t = m_nodes.back().t;
-    for (int i = 0; i < n; ++i) {
-        const double mean = (v[size_t(i)] + v[size_t(i) + 1]) / 2;
-        if (leg.hardStop && m_hardBrakeStart < 0 && (n - i) * ds <= kHardBrakeZoneM && v[size_t(i) + 1] < v[size_t(i)])
-            m_hardBrakeStart = t;
-        t += ds / mean;
-        m_nodes.push_back({t, leg.fromM + (i + 1) * ds, v[size_t(i) + 1]});
+    for (size_t i = 0; i < n; ++i) {
+        if (m_hardBrakeStart < 0 && inHardZone(i) && v[i + 1] < v[i]) m_hardBrakeStart = t;
+        t += ds / ((v[i] + v[i + 1]) / 2);
+        m_nodes.push_back({t, leg.fromM + double(i + 1) * ds, v[i + 1]});
     }
     m_nodes.push_back({t + leg.standAfterS, leg.toM, 0});
 }
 
 MotionState DriveMotion::At(double t) const {
     MotionState m;
-    const auto after = std::upper_bound(m_nodes.begin(), m_nodes.end(), t, [](double x, const Node& n) { return x < n.t; });
+    const auto after =
+        std::upper_bound(m_nodes.begin(), m_nodes.end(), t, [](double x, const Node& n) { return x < n.t; });
     if (after == m_nodes.begin() || after == m_nodes.end()) {
         m.distanceM = after == m_nodes.end() ? m_nodes.back().s : m_nodes.front().s;
     } else {

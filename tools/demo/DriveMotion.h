@@ -7,11 +7,11 @@
 #include "tools/demo/Route.h"
 
 struct DrivingStyle {
-    double cruiseMs = 40 / 3.6;   // top speed on a straight
-    double accelMs2 = 1.8;        // pulling away
-    double brakeMs2 = 2.0;        // ordinary slowing down and stopping
-    double hardBrakeMs2 = 5.6;    // an emergency stop (about 0.57 g)
-    double lateralMs2 = 2.0;      // highest sideways acceleration in a corner
+    double cruiseMs = 40 / 3.6;  // top speed on a straight
+    double accelMs2 = 1.8;       // pulling away
+    double brakeMs2 = 2.0;       // ordinary slowing down and stopping
+    double hardBrakeMs2 = 5.6;   // an emergency stop (about 0.57 g)
+    double lateralMs2 = 2.0;     // highest sideways acceleration in a corner
 };
 
 // One stretch driven without stopping, from rest to rest.

@@ -10,8 +10,9 @@ constexpr double kRad = std::numbers::pi / 180.0;
 double HaversineMeters(const GeoPoint& a, const GeoPoint& b) {
     const double dLat = (b.latitude - a.latitude) * kRad;
     const double dLon = (b.longitude - a.longitude) * kRad;
-    const double h = std::sin(dLat / 2) * std::sin(dLat / 2) +
-                     std::cos(a.latitude * kRad) * std::cos(b.latitude * kRad) * std::sin(dLon / 2) * std::sin(dLon / 2);
+    const double h = std::sin(dLat / 2) * std::sin(dLat / 2) + std::cos(a.latitude * kRad) *
+                                                                   std::cos(b.latitude * kRad) *
+                                                                   std::sin(dLon / 2) * std::sin(dLon / 2);
     return 2 * kEarthRadiusM * std::asin(std::min(1.0, std::sqrt(h)));
 }
 

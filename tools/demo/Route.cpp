@@ -28,10 +28,12 @@ std::vector<RoutePoint> LoadRoute(const std::string& path) {
             p.position.longitude = std::stod(lon, &usedLon);
             if (usedLat != lat.size() || usedLon != lon.size()) throw std::invalid_argument("trailing text");
         } catch (const std::exception&) {
-            throw std::runtime_error(path + ":" + std::to_string(number) + ": expected latitude,longitude,street");
+            throw std::runtime_error(path + ":" + std::to_string(number) +
+                                     ": expected latitude,longitude,street");
         }
         if (std::fabs(p.position.latitude) > 90 || std::fabs(p.position.longitude) > 180 || street.empty())
-            throw std::runtime_error(path + ":" + std::to_string(number) + ": position out of range or no street");
+            throw std::runtime_error(path + ":" + std::to_string(number) +
+                                     ": position out of range or no street");
         p.street = street;
         points.push_back(std::move(p));
     }
@@ -43,7 +45,8 @@ RoutePath::RoutePath(std::vector<RoutePoint> points) : m_points(std::move(points
     if (m_points.size() < 2) throw std::invalid_argument("a route needs at least two points");
     m_distance.push_back(0);
     for (size_t i = 0; i + 1 < m_points.size(); ++i) {
-        m_distance.push_back(m_distance.back() + HaversineMeters(m_points[i].position, m_points[i + 1].position));
+        m_distance.push_back(m_distance.back() +
+                             HaversineMeters(m_points[i].position, m_points[i + 1].position));
         m_bearing.push_back(BearingDegrees(m_points[i].position, m_points[i + 1].position));
     }
     m_curvature.assign(m_points.size(), 0.0);

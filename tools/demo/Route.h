@@ -22,8 +22,8 @@ public:
 
     double Length() const { return m_distance.back(); }
     GeoPoint PointAt(double s) const;
-    double BearingAt(double s) const;    // of the piece of the route at s
-    double CurvatureAt(double s) const;  // 1/m, positive when the route bends to the right
+    double BearingAt(double s) const;             // of the piece of the route at s
+    double CurvatureAt(double s) const;           // 1/m, positive when the route bends to the right
     const std::string& StreetAt(double s) const;  // a point names the street of the piece it begins
     const std::vector<RoutePoint>& Points() const { return m_points; }
 

@@ -26,7 +26,8 @@ void PrintSummary(const DemoCard& card, const std::string& outDir) {
         seconds += r.seconds;
         points += r.gpsPoints;
     }
-    for (const DemoOddFile& f : card.oddFiles) std::printf("%-26s left out: %s\n", f.path.c_str(), f.why.c_str());
+    for (const DemoOddFile& f : card.oddFiles)
+        std::printf("%-26s left out: %s\n", f.path.c_str(), f.why.c_str());
     std::printf("%zu recordings in %d drives, %d s, %d GPS points, %zu files to leave out, in %s\n",
                 card.recordings.size(), card.drives, seconds, points, card.oddFiles.size(), outDir.c_str());
 }
