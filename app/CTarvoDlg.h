@@ -99,7 +99,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    enum class Drag { None, Grip, MapFile, VideoList, Columns, Window };
+    enum class Drag { None, Grip, MapFile, VideoList, Columns, PendingMove, Window };
 
     void CreateControls();
     CGdipButton* AddButton(int id, unsigned image, unsigned alternate = 0, bool toggling = false);
@@ -115,6 +115,7 @@ private:
     void StopTimer(int id);
     Drag HitTest(QPoint pos) const;
     void UpdateCursor(QPoint pos);
+    void StartWindowMove();
     void ResizeByGrip(QPoint pos);
     void FinishDrag(QPoint pos);
     void ReshowMapWindow();
@@ -151,5 +152,6 @@ private:
     int m_mapType = 0;
     QRect m_splitMapFile, m_splitVideoList, m_splitColumns;
     Drag m_drag = Drag::None;
+    QPoint m_pressGlobal;
     QPoint m_moveOffset;
 };

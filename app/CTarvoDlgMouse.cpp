@@ -2,6 +2,7 @@
 // splitters, and the double click that maximises or restores.
 #include "app/CTarvoDlg.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QWindow>
 #include <algorithm>
@@ -18,7 +19,8 @@ CTarvoDlg::Drag CTarvoDlg::HitTest(QPoint pos) const {
 }
 
 void CTarvoDlg::UpdateCursor(QPoint pos) {
-    switch (m_drag != Drag::None && m_drag != Drag::Window ? m_drag : HitTest(pos)) {
+    const bool splitting = m_drag != Drag::None && m_drag != Drag::PendingMove && m_drag != Drag::Window;
+    switch (splitting ? m_drag : HitTest(pos)) {
     case Drag::Grip:
         setCursor(Qt::SizeFDiagCursor);
         break;
@@ -47,10 +49,19 @@ void CTarvoDlg::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (m_maximized || m_fullScreen) return;
-    // The window manager moves the window when it can; without one the window follows the mouse.
-    if (QWindow* window = windowHandle(); window && window->startSystemMove()) return;
+    // The move starts once the mouse has moved, so that a double click still reaches the window.
+    m_drag = Drag::PendingMove;
+    m_pressGlobal = event->globalPosition().toPoint();
+    m_moveOffset = m_pressGlobal - geometry().topLeft();
+}
+
+// The window manager moves the window when it can; without one the window follows the mouse.
+void CTarvoDlg::StartWindowMove() {
+    if (QWindow* window = windowHandle(); window && window->startSystemMove()) {
+        m_drag = Drag::None;
+        return;
+    }
     m_drag = Drag::Window;
-    m_moveOffset = event->globalPosition().toPoint() - geometry().topLeft();
     grabMouse();
 }
 
@@ -62,6 +73,12 @@ void CTarvoDlg::ResizeByGrip(QPoint pos) {
 void CTarvoDlg::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     switch (m_drag) {
+    case Drag::PendingMove:
+        if ((event->globalPosition().toPoint() - m_pressGlobal).manhattanLength() < QApplication::startDragDistance())
+            return;
+        StartWindowMove();
+        if (m_drag != Drag::Window) return;
+        [[fallthrough]];
     case Drag::Window:
         move(event->globalPosition().toPoint() - m_moveOffset);
         return;
@@ -92,6 +109,7 @@ void CTarvoDlg::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || m_drag == Drag::None) return QWidget::mouseReleaseEvent(event);
     const Drag drag = m_drag;
     m_drag = Drag::None;
+    if (drag == Drag::PendingMove) return;
     releaseMouse();
     if (drag == Drag::Window) return;
     if (drag == Drag::Grip && !m_maximized && !m_fullScreen) ResizeByGrip(event->position().toPoint());

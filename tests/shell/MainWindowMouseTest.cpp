@@ -94,6 +94,15 @@ TEST_F(MainWindowMouse, BackgroundIsDraggedWithoutAWindowManager) {
     EXPECT_EQ(w.geometry(), before.translated(50, 40));
 }
 
+TEST_F(MainWindowMouse, AClickWithoutMovingLeavesTheWindowWhereItIs) {
+    CTarvoDlg& w = Window();
+    const QRect before = w.geometry();
+    Drag(w, {300, 30}, {301, 30});
+    EXPECT_EQ(w.geometry(), before);
+    Send(w, QEvent::MouseMove, {360, 90}, Qt::NoButton);
+    EXPECT_EQ(w.geometry(), before);
+}
+
 TEST_F(MainWindowMouse, DoubleClickOnTheBackgroundMaximisesOutsideTheSpeedReadout) {
     CTarvoDlg& w = Window();
     Send(w, QEvent::MouseButtonDblClick, w.Control(kSpeed)->geometry().center(), Qt::LeftButton);
