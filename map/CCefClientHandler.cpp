@@ -98,6 +98,11 @@ QList<QPointer<CMapBrowser>> CCefClientHandler::Browsers() const {
     return copy;
 }
 
+void CCefClientHandler::RunScript(const QString& code) const {
+    for (const auto& browser : Browsers())
+        if (browser) browser->page()->runJavaScript(code);
+}
+
 QString CCefClientHandler::LoadErrorPage(const QString& failedUrl, const QString& errorText, int errorCode) {
     return QStringLiteral("<html><body bgcolor=\"white\"><h2>Failed to load URL ") + failedUrl.toHtmlEscaped() +
            QStringLiteral(" with error ") + errorText.toHtmlEscaped() + QStringLiteral(" (") +

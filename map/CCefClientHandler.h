@@ -66,6 +66,8 @@ public:
     CMapBrowser* CreateBrowser(const QUrl& url, const QRect& rect);
     // A copy of the list, oldest first; entries of destroyed browsers are gone.
     QList<QPointer<CMapBrowser>> Browsers() const;
+    // Runs code in the main frame of every listed browser, oldest first; nothing without browsers.
+    void RunScript(const QString& code) const;
 
     // "<html>...Failed to load URL <url> with error <text> (<code>).</h2></body></html>", escaped.
     static QString LoadErrorPage(const QString& failedUrl, const QString& errorText, int errorCode);

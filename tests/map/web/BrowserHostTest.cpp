@@ -108,6 +108,21 @@ TEST(BrowserHost, PopupsAreRefused) {
     EXPECT_EQ(WebHarness::Get().Host().findChildren<QWebEngineView*>().size(), before);
 }
 
+TEST(BrowserHost, ScriptsRunInEveryListedBrowser) {
+    auto& handler = WebHarness::Get().Handler();
+    for (const auto& b : handler.Browsers()) delete b.data();
+    handler.RunScript("window.hits = 1");  // no browser: dropped, not kept for later
+    OpenPage a(kHostPage);
+    OpenPage b(kHostPage);
+    handler.RunScript("window.hits = (window.hits || 0) + 1");
+    EXPECT_TRUE(WaitForJs(a.page, "window.hits === 1"));
+    EXPECT_TRUE(WaitForJs(b.page, "window.hits === 1"));
+    delete a.browser;
+    a.browser = nullptr;
+    handler.RunScript("window.hits += 10");
+    EXPECT_TRUE(WaitForJs(b.page, "window.hits === 11"));
+}
+
 TEST(BrowserHost, BrowsersListedOldestFirstUntilDestroyed) {
     auto& handler = WebHarness::Get().Handler();
     const int before = handler.Browsers().size();
