@@ -1,6 +1,6 @@
 // Shows the main window at several sizes and in full screen and saves a picture of the screen for
 // each; prints the time from start to the first painted window. Run under an X server:
-//   norvik-shell-shots <output folder>
+//   norvik-shell-shots <output folder> [--no-engine]
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -65,6 +65,7 @@ int main(int argc, char** argv) {
     FakeDialogs quiet;
     ShellOptions options;
     options.dialogs = &quiet;
+    if (argc > 2 && QByteArray(argv[2]) == "--no-engine") options.engine.library = kMissingEngine;
     CTarvoDlg window(settings, options);
     FirstPaint paint(clock);
     window.installEventFilter(&paint);
