@@ -1,6 +1,7 @@
 // Opening, playing, pausing, ending and stopping a recording on the real engine.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "playback/CVlcPlayer.h"
@@ -108,6 +109,15 @@ TEST(EngineLifecycle, OpenPlayPausePlayEndStop) {
     ExpectFlags(player, 0, 0);
     EXPECT_GE(events.WaitFor(vlc::kMediaPlayerStopped, beforeStop), 0);
     EXPECT_NE(player.GetMedia(), nullptr);  // Stop keeps the media
+
+    // The other attached kinds came too, and nothing that was not attached reached the callback.
+    for (int type : {vlc::kMediaPlayerMediaChanged, vlc::kMediaPlayerBuffering, vlc::kMediaPlayerPositionChanged,
+                     vlc::kMediaPlayerSeekableChanged})
+        EXPECT_GT(events.CountOf(type), 0u) << "event type " << type;
+    for (const RecordedEvent& e : events.Events())
+        EXPECT_NE(std::find(std::begin(CVlcPlayer::kAttachedEvents), std::end(CVlcPlayer::kAttachedEvents), e.type),
+                  std::end(CVlcPlayer::kAttachedEvents))
+            << "event type " << e.type << " was not attached";
 }
 
 TEST(EngineLifecycle, PlayAfterStopPlaysTheSameRecordingFromItsStart) {

@@ -66,6 +66,7 @@ TEST_F(EngineWindow, MarqueeShowsTheGreenLabelInTheTopLeftCorner) {
     EXPECT_EQ(static_cast<unsigned>(probe.MarqueeInt(mp, vlc::kMarqueeColor)), 0xFF00FF00u);
     EXPECT_EQ(probe.MarqueeInt(mp, vlc::kMarqueeX), 0);
     EXPECT_EQ(probe.MarqueeInt(mp, vlc::kMarqueeY), 0);
+    EXPECT_EQ(probe.MarqueeInt(mp, vlc::kMarqueeTimeout), -1);
 
     EXPECT_EQ(player->SetMarquee("4.0X", 40, false), 1);
     EXPECT_TRUE(PollUntil([&] { return cornerGreen() == 0; }, 8000ms)) << "label still shown: " << cornerGreen();
