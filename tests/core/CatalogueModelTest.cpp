@@ -134,6 +134,18 @@ TEST(CatalogueSorting, ByStartTimeStable) {
     for (const auto& e : cat.catalog.Entries()) names.push_back(e.fileName);
     EXPECT_EQ(names, (std::vector<std::string>{"FILE0004.MOV", "FILE0001.MOV", "FILE0003.MOV", "FILE0006.MOV",
                                                "FILE0002.MOV", "FILE0005.MOV", "FILE0000.MOV"}));
+
+    // Many recordings with few distinct start times, in an order that makes an unstable sort reorder.
+    std::vector<RecordingEntry> many;
+    for (int i = 0; i < 300; ++i)
+        many.push_back(Entry("FILE" + std::to_string(1000 + i) + ".MOV", k10h + ((i * 7919) % 5) * 100, 1000));
+    Catalogue big(many);
+    const auto& sorted = big.catalog.Entries();
+    for (size_t i = 1; i < sorted.size(); ++i) {
+        ASSERT_LE(sorted[i - 1].info.startTime, sorted[i].info.startTime) << i;
+        if (sorted[i - 1].info.startTime == sorted[i].info.startTime)
+            EXPECT_LT(sorted[i - 1].fileName, sorted[i].fileName) << i;
+    }
 }
 
 TEST(CatalogueLists, FilledFromGroupsAndRows) {

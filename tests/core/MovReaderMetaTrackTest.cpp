@@ -1,6 +1,7 @@
 // The MOV reader on recordings of the meta-track kind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "telemetry/CTarvo3gpParser.h"
@@ -168,6 +169,26 @@ TEST(AtomKindReader, SkipsUnknownTopLevelAtomsWhole) {
     const std::vector<uint8_t> wrapped = WrapMoov(bytes, built);
     ASSERT_EQ(wrapped.size(), bytes.size() + 8);
     EXPECT_EQ(ParseBytes(wrapped).result, -1);
+}
+
+// A handler payload of 28 bytes cannot carry the mark, even when the byte after it completes "JTD_".
+// The picture size here comes from the meta track (first), so only the mark decides.
+TEST(MetaTrackReader, ShortHandlerFollowedByUnderscore) {
+    fixture::MovDesc d = MetaDesc();
+    d.metaTrackFirst = true;
+    d.metaSampleEntry = "avc1";
+    d.videoHandlerName = "JTD";
+    std::vector<uint8_t> bytes = Build(d);
+    const std::string needle = "mhlrvide";
+    const auto at = std::search(bytes.begin(), bytes.end(), needle.begin(), needle.end());
+    ASSERT_NE(at, bytes.end());
+    const size_t payload = size_t(at - bytes.begin()) - 4;
+    ASSERT_EQ(bytes[payload - 5], 8 + 28);  // low byte of the atom size
+    ASSERT_EQ(bytes[payload + 28], 0);      // high byte of the next atom's size
+    bytes[payload + 28] = '_';
+    EXPECT_EQ(ParseBytes(bytes).result, -1);
+    d.videoHandlerName = "JTD_";
+    EXPECT_EQ(ParseBytes(Build(d)).result, 0);
 }
 
 TEST(MetaTrackReader, CreationTimeIsTheSameInstantInAnyZone) {
