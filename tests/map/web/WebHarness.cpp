@@ -18,14 +18,20 @@ constexpr int kBoundMs = 30000;  // only an upper bound for waits; never a measu
 void OfflineInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
     const QString scheme = info.requestUrl().scheme();
     if (scheme == "file" || scheme == "data" || scheme == "qrc" || scheme == "devtools") return;
-    info.block(true);
     QMutexLocker lock(&m_lock);
+    if (!m_allowedHost.isEmpty() && info.requestUrl().host() == m_allowedHost) return;
+    info.block(true);
     m_blocked << info.requestUrl().toString();
 }
 
 QStringList OfflineInterceptor::Blocked() const {
     QMutexLocker lock(&m_lock);
     return m_blocked;
+}
+
+void OfflineInterceptor::AllowHost(const QString& host) {
+    QMutexLocker lock(&m_lock);
+    m_allowedHost = host;
 }
 
 void OfflineInterceptor::Clear() {

@@ -21,9 +21,11 @@ public:
     void interceptRequest(QWebEngineUrlRequestInfo& info) override;
     QStringList Blocked() const;
     void Clear();
+    void AllowHost(const QString& host);  // one host that may be reached; empty for none
 
 private:
     mutable QMutex m_lock;
+    QString m_allowedHost;
     QStringList m_blocked;
 };
 
