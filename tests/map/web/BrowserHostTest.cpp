@@ -12,6 +12,8 @@
 #include "map/CCefClientApp.h"
 #include "map/MapNotify.h"
 #include "map/MapPages.h"
+#include "app/CTarvoSettings.h"
+#include <QTemporaryDir>
 
 using maptest::Js;
 using maptest::WaitForJs;
@@ -250,6 +252,18 @@ TEST(MapPagesAddresses, ResolveAndChoose) {
     for (const char* page : {"gmap_ja.html", "BMap.html", "osm.html", "gmap_ufo.png", "leaflet/leaflet.js",
                              "leaflet/leaflet.css", "leaflet/LICENSE"})
         EXPECT_TRUE(QFile::exists(folder + "/" + page)) << page;
+}
+
+TEST(MapPagesAddresses, GoogleKeyFromTheSettingsFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    CTarvoSettings settings(dir.path());
+    EXPECT_EQ(ReadGoogleMapKey(settings), "");
+    EXPECT_EQ(MapPageAddress(0, ReadGoogleMapKey(settings)), "file:///res/osm.html");
+    ASSERT_TRUE(settings.WriteString("UI", "GMAP_KEY", "  AIzaTestKey  "));
+    ASSERT_TRUE(settings.WriteString("WINPOS", "GMAP_KEY", "other"));
+    EXPECT_EQ(ReadGoogleMapKey(settings), "AIzaTestKey");
+    EXPECT_EQ(MapPageAddress(0, ReadGoogleMapKey(settings)), "file:///res/gmap_ja.html?key=AIzaTestKey");
 }
 
 }  // namespace
