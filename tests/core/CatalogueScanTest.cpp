@@ -104,6 +104,17 @@ TEST(ScanFolder, HiddenEntriesAndLinksToFoldersAreNotVisited) {
     EXPECT_EQ(Names(out), (std::vector<std::string>{"FILE0004.MOV", "real/FILE0003.MOV"}));
 }
 
+// A named pipe or a device among the recordings is not opened for a blocking read.
+TEST(ScanFolder, PipesAndDevicesDoNotHang) {
+    ScratchDir dir;
+    dir.Write("FILE0001.MOV", AtomKind());
+    ASSERT_EQ(mkfifo(dir.File("FILE0002.MOV").c_str(), 0644), 0);
+    ASSERT_EQ(symlink("/dev/zero", dir.File("FILE0003.MOV").c_str()), 0);
+    const ScanOutcome out = ScanFolder(dir.Path());
+    EXPECT_EQ(out.scanned, 3);
+    EXPECT_EQ(Names(out), (std::vector<std::string>{"FILE0001.MOV"}));
+}
+
 // A listing made up in the test: folder path -> items, or missing to fail the listing.
 class FakeSource : public FolderSource {
 public:
@@ -146,6 +157,25 @@ TEST(WalkFolder, UnlistableFoldersAreSkippedAndTheWalkGoesOn) {
     EXPECT_EQ(WalkFolder(dir.Path(), v.Callback(), source), WalkResult::Done);
     EXPECT_EQ(v.seen, (std::vector<std::string>{"a/", "a/x.MOV", "bad/", "c/", "c/y.MOV", "z.MOV"}));
     EXPECT_EQ(std::count(source.listed.begin(), source.listed.end(), root + "c/link/"), 0);
+}
+
+// The scan takes its listings from the source it is given; files are still read from their paths.
+TEST(ScanFolder, UsesTheGivenFolderSource) {
+    ScratchDir dir;
+    dir.Write("FILE0001.MOV", AtomKind());
+    dir.Write("shut/FILE0002.MOV", AtomKind());
+    dir.Write("FILE0003.MOV", AtomKind());  // present on disk, absent from the listing
+    const std::string root = dir.Path() + "/";
+    FakeSource source;
+    source.tree[root] = {{"FILE0001.MOV", false, false, false}, {"shut", true, false, false},
+                         {"FILE0009.MOV", false, false, false}};  // listed but gone
+    ScanHooks hooks;
+    hooks.source = &source;
+    const ScanOutcome out = ScanFolder(dir.Path(), hooks);
+    EXPECT_TRUE(out.sourceExists);
+    EXPECT_EQ(out.scanned, 2);
+    EXPECT_EQ(Names(out), (std::vector<std::string>{"FILE0001.MOV"}));
+    EXPECT_EQ(source.listed, (std::vector<std::string>{root, root + "shut/"}));
 }
 
 TEST(WalkFolder, RootThatCannotBeListedIsAnEmptyWalk) {

@@ -272,4 +272,24 @@ TEST(AtomKindReader, ShortAttributeAtoms) {
     EXPECT_EQ(r.info.gsensorAttr[2], 0);
 }
 
+// The children of moov are walked like top-level atoms, so a "skip" among them counts.
+TEST(AtomKindReader, MoovChildrenAreWalkedAsTopLevelAtoms) {
+    fixture::MovDesc d = AtomDesc();
+    d.writeSkip = false;
+    fixture::BuiltMov built;
+    std::vector<uint8_t> bytes = Build(d, &built);
+    ASSERT_EQ(ParseBytes(bytes).result, -1);
+    const fixture::AtomSpan& moov = built.topLevel.back();
+    ASSERT_EQ(moov.type, "moov");
+    ASSERT_EQ(moov.offset + moov.size, bytes.size());
+    const std::vector<uint8_t> skip = Atom("skip", {5, 0});
+    bytes.insert(bytes.end(), skip.begin(), skip.end());
+    const uint32_t size = uint32_t(moov.size + skip.size());
+    for (int i = 0; i < 4; ++i) bytes[moov.offset + size_t(i)] = uint8_t(size >> (24 - 8 * i));
+    const ParseResult r = ParseBytes(bytes);
+    ASSERT_EQ(r.result, 0);
+    EXPECT_EQ(r.info.width, 1920);
+    EXPECT_EQ(r.info.durationMs, 60000u);
+}
+
 }  // namespace

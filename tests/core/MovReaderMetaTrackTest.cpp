@@ -191,6 +191,30 @@ TEST(MetaTrackReader, ShortHandlerFollowedByUnderscore) {
     EXPECT_EQ(ParseBytes(Build(d)).result, 0);
 }
 
+// Only the low 32 bits of a 64-bit atom size count: high bits set in every such size change nothing.
+TEST(MovReader, SixtyFourBitSizesUseTheirLow32Bits) {
+    for (const fixture::Kind kind : {fixture::Kind::MetaTrack, fixture::Kind::Atoms}) {
+        fixture::MovDesc d = MetaDesc();
+        d.kind = kind;
+        d.largeSizes = true;
+        fixture::BuiltMov built;
+        std::vector<uint8_t> bytes = Build(d, &built);
+        const ParseResult plain = ParseBytes(bytes);
+        ASSERT_EQ(plain.result, 0);
+        for (const auto& a : built.topLevel) {
+            ASSERT_EQ(bytes[a.offset + 3], 1) << a.type;  // the 64-bit form
+            bytes[a.offset + 11] = 0x01;                   // + 2^32
+            bytes[a.offset + 8] = 0x80;                    // + 2^63
+        }
+        const ParseResult r = ParseBytes(bytes);
+        ASSERT_EQ(r.result, 0);
+        EXPECT_EQ(r.info.width, plain.info.width);
+        EXPECT_EQ(r.info.durationMs, plain.info.durationMs);
+        EXPECT_EQ(r.info.gpsOffset, plain.info.gpsOffset);
+        EXPECT_EQ(r.info.metaChunks.size(), plain.info.metaChunks.size());
+    }
+}
+
 TEST(MetaTrackReader, CreationTimeIsTheSameInstantInAnyZone) {
     for (const char* tz : {"UTC0", "JST-9", "CET-1CEST,M3.5.0,M10.5.0/3", "EST5EDT,M3.2.0,M11.1.0"}) {
         const TimeZone zone(tz);
