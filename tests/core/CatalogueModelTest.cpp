@@ -143,8 +143,9 @@ TEST(CatalogueSorting, ByStartTimeStable) {
     const auto& sorted = big.catalog.Entries();
     for (size_t i = 1; i < sorted.size(); ++i) {
         ASSERT_LE(sorted[i - 1].info.startTime, sorted[i].info.startTime) << i;
-        if (sorted[i - 1].info.startTime == sorted[i].info.startTime)
+        if (sorted[i - 1].info.startTime == sorted[i].info.startTime) {
             EXPECT_LT(sorted[i - 1].fileName, sorted[i].fileName) << i;
+        }
     }
 }
 
