@@ -61,14 +61,15 @@ TEST(CatalogueGrouping, GapRule) {
         {"3 s after", k10h + 63, 60000, false},
         {"2 s before", k10h + 58, 60000, true},
         {"3 s before", k10h + 57, 60000, false},
-        {"duration cut to whole seconds", k10h + 63, 61999, true},   // end 10:01:01
+        {"duration cut to whole seconds", k10h + 63, 61999, true},  // end 10:01:01
         {"cut duration, 3 s after", k10h + 64, 61999, false},
         {"cut duration, 2 s before", k10h + 59, 61999, true},
         {"short recording", k10h + 2, 999, true},
         {"same start", k10h, 60000, false},
     };
     for (const GapCase& c : cases) {
-        Catalogue cat({Entry("FILE0001.MOV", k10h, c.firstDurationMs), Entry("FILE0002.MOV", c.secondStart, 60000)});
+        Catalogue cat(
+            {Entry("FILE0001.MOV", k10h, c.firstDurationMs), Entry("FILE0002.MOV", c.secondStart, 60000)});
         ASSERT_EQ(cat.catalog.Entries().size(), 2u);
         EXPECT_EQ(cat.catalog.Groups().size(), c.continues ? 1u : 2u) << c.name;
         EXPECT_EQ(cat.catalog.Entries()[1].groupStart, c.continues ? 0 : 1) << c.name;
@@ -77,7 +78,8 @@ TEST(CatalogueGrouping, GapRule) {
 }
 
 TEST(CatalogueGrouping, ThreeRecordingsTwoGroups) {
-    Catalogue cat({Entry("FILE0003.MOV", k10h + 125, 60000, 300, kLockManual), Entry("FILE0001.MOV", k10h, 60000, 100),
+    Catalogue cat({Entry("FILE0003.MOV", k10h + 125, 60000, 300, kLockManual),
+                   Entry("FILE0001.MOV", k10h, 60000, 100),
                    Entry("FILE0002.MOV", k10h + 60, 60000, 200, kLockGSensor)});
     const auto& e = cat.catalog.Entries();
     ASSERT_EQ(e.size(), 3u);
@@ -111,7 +113,9 @@ TEST(CatalogueGrouping, ThreeRecordingsTwoGroups) {
 // Totals are 64-bit: many long, large recordings do not wrap.
 TEST(CatalogueGrouping, TotalsDoNotWrap) {
     std::vector<RecordingEntry> entries;
-    for (int i = 0; i < 3; ++i) entries.push_back(Entry("FILE000" + std::to_string(i) + ".MOV", k10h + i * 4000000, 4000000000u, 3000000000ull));
+    for (int i = 0; i < 3; ++i)
+        entries.push_back(
+            Entry("FILE000" + std::to_string(i) + ".MOV", k10h + i * 4000000, 4000000000u, 3000000000ull));
     Catalogue cat(entries);
     ASSERT_EQ(cat.catalog.Groups().size(), 1u);
     EXPECT_EQ(cat.catalog.Groups()[0].totalDurationMs, 12000000000ull);
@@ -119,7 +123,8 @@ TEST(CatalogueGrouping, TotalsDoNotWrap) {
 }
 
 TEST(CatalogueGrouping, FlagsOfAllRecordingsOrTogether) {
-    Catalogue cat({Entry("FILE0001.MOV", k10h, 60000, 1, kLockGSensor), Entry("FILE0002.MOV", k10h + 60, 60000, 1, kLockManual)});
+    Catalogue cat({Entry("FILE0001.MOV", k10h, 60000, 1, kLockGSensor),
+                   Entry("FILE0002.MOV", k10h + 60, 60000, 1, kLockManual)});
     ASSERT_EQ(cat.catalog.Groups().size(), 1u);
     EXPECT_EQ(cat.catalog.Groups()[0].lockFlags, kLockGSensor | kLockManual);
 }
@@ -128,7 +133,8 @@ TEST(CatalogueGrouping, FlagsOfAllRecordingsOrTogether) {
 TEST(CatalogueSorting, ByStartTimeStable) {
     std::vector<RecordingEntry> entries;
     const int64_t starts[] = {500, 100, 300, 100, 0, 300, 100};
-    for (size_t i = 0; i < 7; ++i) entries.push_back(Entry("FILE000" + std::to_string(i) + ".MOV", k10h + starts[i], 1000));
+    for (size_t i = 0; i < 7; ++i)
+        entries.push_back(Entry("FILE000" + std::to_string(i) + ".MOV", k10h + starts[i], 1000));
     Catalogue cat(entries);
     std::vector<std::string> names;
     for (const auto& e : cat.catalog.Entries()) names.push_back(e.fileName);
@@ -138,7 +144,8 @@ TEST(CatalogueSorting, ByStartTimeStable) {
     // Many recordings with few distinct start times, in an order that makes an unstable sort reorder.
     std::vector<RecordingEntry> many;
     for (int i = 0; i < 300; ++i)
-        many.push_back(Entry("FILE" + std::to_string(1000 + i) + ".MOV", k10h + ((i * 7919) % 5) * 100, 1000));
+        many.push_back(
+            Entry("FILE" + std::to_string(1000 + i) + ".MOV", k10h + ((i * 7919) % 5) * 100, 1000));
     Catalogue big(many);
     const auto& sorted = big.catalog.Entries();
     for (size_t i = 1; i < sorted.size(); ++i) {

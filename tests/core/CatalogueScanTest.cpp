@@ -39,13 +39,28 @@ TEST(NameFilterRules, Table) {
         bool passes;
     };
     const Case cases[] = {
-        {"FILE0001.MOV", true},      {"file0001.mov", true},       {"FILE0002.avi", true},
-        {"FILE0002.AVI", true},      {"AB_-0001.MOV", true},       {"a1b20001.xyz", true},
-        {"ab.MOV", false},           {"MOVI0001.MOV.bak", false},  {"FILE0001.mov2", false},
-        {"FILE0001_long.MOV", true}, {"FILE0001_long.mov", false}, {"FILE0001", false},
-        {"FILE001.MOV", false},      {"FIL.0001.MOV", false},      {"FILE000A.MOV", false},
-        {"FI E0001.MOV", false},     {"", false},                  {"FILE0001.M", false},
-        {"FILE0001.MOV ", false},    {"\xc3\xa9" "ILE0001.MOV", false},
+        {"FILE0001.MOV", true},
+        {"file0001.mov", true},
+        {"FILE0002.avi", true},
+        {"FILE0002.AVI", true},
+        {"AB_-0001.MOV", true},
+        {"a1b20001.xyz", true},
+        {"ab.MOV", false},
+        {"MOVI0001.MOV.bak", false},
+        {"FILE0001.mov2", false},
+        {"FILE0001_long.MOV", true},
+        {"FILE0001_long.mov", false},
+        {"FILE0001", false},
+        {"FILE001.MOV", false},
+        {"FIL.0001.MOV", false},
+        {"FILE000A.MOV", false},
+        {"FI E0001.MOV", false},
+        {"", false},
+        {"FILE0001.M", false},
+        {"FILE0001.MOV ", false},
+        {"\xc3\xa9"
+         "ILE0001.MOV",
+         false},
         // Twelve characters in UTF-8 (one two-byte character in the extension): any extension passes.
         {"FILE0001.M\xc3\xa9V", true},
     };
@@ -148,11 +163,16 @@ TEST(WalkFolder, UnlistableFoldersAreSkippedAndTheWalkGoesOn) {
     ScratchDir dir;
     const std::string root = dir.Path() + "/";
     FakeSource source;
-    source.tree[root] = {{"a", true, false, false}, {"bad", true, false, false}, {"c", true, false, false},
+    source.tree[root] = {{"a", true, false, false},
+                         {"bad", true, false, false},
+                         {"c", true, false, false},
                          {"z.MOV", false, false, false}};
     source.tree[root + "a/"] = {{"x.MOV", false, false, false}};
-    source.tree[root + "c/"] = {{"y.MOV", false, false, false}, {"link", true, true, false},
-                                {"hid", false, false, true}, {".", true, false, false}, {"..", true, false, false}};
+    source.tree[root + "c/"] = {{"y.MOV", false, false, false},
+                                {"link", true, true, false},
+                                {"hid", false, false, true},
+                                {".", true, false, false},
+                                {"..", true, false, false}};
     Visit v;
     EXPECT_EQ(WalkFolder(dir.Path(), v.Callback(), source), WalkResult::Done);
     EXPECT_EQ(v.seen, (std::vector<std::string>{"a/", "a/x.MOV", "bad/", "c/", "c/y.MOV", "z.MOV"}));
@@ -167,7 +187,8 @@ TEST(ScanFolder, UsesTheGivenFolderSource) {
     dir.Write("FILE0003.MOV", AtomKind());  // present on disk, absent from the listing
     const std::string root = dir.Path() + "/";
     FakeSource source;
-    source.tree[root] = {{"FILE0001.MOV", false, false, false}, {"shut", true, false, false},
+    source.tree[root] = {{"FILE0001.MOV", false, false, false},
+                         {"shut", true, false, false},
                          {"FILE0009.MOV", false, false, false}};  // listed but gone
     ScanHooks hooks;
     hooks.source = &source;

@@ -11,10 +11,13 @@ TEST(NmeaToDegrees, KeepsSign) {
 }
 
 TEST(NameFilter, Cases) {
-    struct Case { const char* name; bool passes; };
-    const Case cases[] = {{"FILE0001.MOV", true}, {"FILE0002.avi", true}, {"ab.MOV", false},
+    struct Case {
+        const char* name;
+        bool passes;
+    };
+    const Case cases[] = {{"FILE0001.MOV", true},      {"FILE0002.avi", true}, {"ab.MOV", false},
                           {"MOVI0001.MOV.bak", false}, {"file0001.mov", true}, {"EVGS0012_long.MOV", true},
-                          {"FILE001X.MOV", false}, {"FI.E0001.MOV", false}};
+                          {"FILE001X.MOV", false},     {"FI.E0001.MOV", false}};
     for (const Case& c : cases) EXPECT_EQ(PassesNameFilter(c.name), c.passes) << c.name;
 }
 

@@ -28,12 +28,14 @@ struct FileRowCall {
 class FakeGroupList : public IGroupListView {
 public:
     void DeleteAllRows() override { rows.clear(), ++deletes; }
-    bool AddGroupRow(int groupIndex, const std::string& resolution, uint64_t totalDurationMs, uint64_t totalSize,
-                     int lockFlags, int64_t startTime) override {
+    bool AddGroupRow(int groupIndex, const std::string& resolution, uint64_t totalDurationMs,
+                     uint64_t totalSize, int lockFlags, int64_t startTime) override {
         rows.push_back({groupIndex, resolution, totalDurationMs, totalSize, lockFlags, startTime});
         return true;
     }
-    void SetCurrentHighlight(int row, bool on) override { calls.push_back((on ? "on " : "off ") + std::to_string(row)); }
+    void SetCurrentHighlight(int row, bool on) override {
+        calls.push_back((on ? "on " : "off ") + std::to_string(row));
+    }
     void EnsureVisible(int row) override { calls.push_back("show " + std::to_string(row)); }
     bool IsRowSelected(int row) const override { return selected.count(row) != 0; }
     bool IsRowChecked(int row) const override { return checked.count(row) != 0; }
@@ -49,10 +51,13 @@ public:
     void DeleteAllRows() override { rows.clear(), ++deletes; }
     bool AddFileRow(int groupIndex, int indexInGroup, const std::string& folder, const std::string& fileName,
                     uint32_t durationMs, uint64_t fileSize, int lockFlags, int64_t startTime) override {
-        rows.push_back({groupIndex, indexInGroup, folder, fileName, durationMs, fileSize, lockFlags, startTime});
+        rows.push_back(
+            {groupIndex, indexInGroup, folder, fileName, durationMs, fileSize, lockFlags, startTime});
         return true;
     }
-    void SetCurrentHighlight(int row, bool on) override { calls.push_back((on ? "on " : "off ") + std::to_string(row)); }
+    void SetCurrentHighlight(int row, bool on) override {
+        calls.push_back((on ? "on " : "off ") + std::to_string(row));
+    }
     void EnsureVisible(int row) override { calls.push_back("show " + std::to_string(row)); }
 
     std::vector<FileRowCall> rows;
@@ -63,7 +68,9 @@ public:
 class FakeCurve : public IGSensorCurveView {
 public:
     void ClearSamples() override { calls.push_back("clear"); }
-    void SetPosition(uint32_t positionMs) override { calls.push_back("position " + std::to_string(positionMs)); }
+    void SetPosition(uint32_t positionMs) override {
+        calls.push_back("position " + std::to_string(positionMs));
+    }
     void Repaint() override { calls.push_back("repaint"); }
     std::vector<std::string> calls;
 };

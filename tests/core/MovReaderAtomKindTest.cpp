@@ -14,9 +14,13 @@ constexpr const char* kJapan = "JST-9";
 constexpr int64_t kJapanOffset = 9 * 3600;
 
 // Seconds since 1970 of a local time in JST.
-int64_t Japan(int y, int mo, int d, int h, int mi, int s) { return UtcSeconds(y, mo, d, h, mi, s) - kJapanOffset; }
+int64_t Japan(int y, int mo, int d, int h, int mi, int s) {
+    return UtcSeconds(y, mo, d, h, mi, s) - kJapanOffset;
+}
 
-GpsSample Undated() { return fixture::BlockSample(3541.1234, 13944.5678, 40, 45, true, {2000, 0, 0, 0, 0, 0}); }
+GpsSample Undated() {
+    return fixture::BlockSample(3541.1234, 13944.5678, 40, 45, true, {2000, 0, 0, 0, 0, 0});
+}
 GpsSample Dated(CalendarFields f) { return fixture::BlockSample(3541.1234, 13944.5678, 40, 45, true, f); }
 
 fixture::MovDesc AtomDesc() {
@@ -100,77 +104,81 @@ TEST_P(AtomKindStartTime, FollowsTheLastDecision) {
     EXPECT_EQ(r.info.startTime, GetParam().startTime);
 }
 
-fixture::RawAtom IditAtom(const std::string& text) { return {"IDIT", std::vector<uint8_t>(text.begin(), text.end())}; }
+fixture::RawAtom IditAtom(const std::string& text) {
+    return {"IDIT", std::vector<uint8_t>(text.begin(), text.end())};
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AtomKindStartTime,
-    testing::Values(
-        StartCase{"IditText", [](fixture::MovDesc&) {}, Japan(2014, 7, 30, 18, 5, 9)},
-        StartCase{"IditYear1899", [](fixture::MovDesc& d) { d.idit = "1899-07-30 18:05:09"; }, 0},
-        StartCase{"IditMonth13", [](fixture::MovDesc& d) { d.idit = "2014-13-30 18:05:09"; }, 0},
-        StartCase{"IditSecond60", [](fixture::MovDesc& d) { d.idit = "2014-07-30 18:05:60"; }, 0},
-        StartCase{"IditNotADate", [](fixture::MovDesc& d) { d.idit = "hello"; }, 0},
-        StartCase{"IditEmpty", [](fixture::MovDesc& d) { d.idit = ""; }, 0},
-        StartCase{"IditLongText",
-                  [](fixture::MovDesc& d) { d.idit = "2014-07-30 18:05:09" + std::string(200, 'x'); },
-                  Japan(2014, 7, 30, 18, 5, 9)},
-        StartCase{"NoIditNoDates", [](fixture::MovDesc& d) { d.idit.reset(); }, 0},
-        StartCase{"FirstGpsRecord",
-                  [](fixture::MovDesc& d) {
-                      d.idit.reset();
-                      d.gps[0] = Dated({2015, 3, 4, 5, 6, 7});
-                  },
-                  Japan(2015, 3, 4, 5, 6, 7)},
-        StartCase{"GpsRecordTenAtRateFive",
-                  [](fixture::MovDesc& d) {
-                      d.idit.reset();
-                      d.gps.assign(12, Undated());
-                      d.gps[10] = Dated({2015, 3, 4, 5, 6, 7});
-                      d.gpsAttr[0] = 5;
-                  },
-                  Japan(2015, 3, 4, 5, 6, 5)},
-        // Before any "gpsa" the rate is taken as 1.
-        StartCase{"GpsRecordBeforeRateAtom",
-                  [](fixture::MovDesc& d) {
-                      d.idit.reset();
-                      d.gps.assign(12, Undated());
-                      d.gps[10] = Dated({2015, 3, 4, 5, 6, 7});
-                      d.gpsAttr[0] = 5;
-                      d.gpsaAfterGps0 = true;
-                  },
-                  Japan(2015, 3, 4, 5, 5, 57)},
-        StartCase{"FailingRecordsAreSkipped",
-                  [](fixture::MovDesc& d) {
-                      d.idit.reset();
-                      d.gps[0] = Dated({2015, 13, 4, 5, 6, 7});
-                      d.gps[1] = Dated({2015, 3, 4, 24, 6, 7});
-                      d.gps[2] = Dated({2015, 3, 0, 5, 6, 7});
-                      d.gps[3] = Dated({2015, 3, 4, 5, 6, 7});
-                  },
-                  Japan(2015, 3, 4, 5, 6, 4)},
-        StartCase{"ValidIditBeforeGpsWins",
-                  [](fixture::MovDesc& d) { d.gps[0] = Dated({2015, 3, 4, 5, 6, 7}); },
-                  Japan(2014, 7, 30, 18, 5, 9)},
-        StartCase{"InvalidIditBeforeGpsLetsGpsDate",
-                  [](fixture::MovDesc& d) {
-                      d.idit = "2014-13-30 18:05:09";
-                      d.gps[0] = Dated({2015, 3, 4, 5, 6, 7});
-                  },
-                  Japan(2015, 3, 4, 5, 6, 7)},
-        StartCase{"InvalidIditAfterGpsClearsIt",
-                  [](fixture::MovDesc& d) {
-                      d.idit.reset();
-                      d.gps[0] = Dated({2015, 3, 4, 5, 6, 7});
-                      d.extraBeforeMoov.push_back(IditAtom("2014-13-30 18:05:09"));
-                  },
-                  0},
-        StartCase{"ValidIditAfterGpsReplacesIt",
-                  [](fixture::MovDesc& d) {
-                      d.idit.reset();
-                      d.gps[0] = Dated({2015, 3, 4, 5, 6, 7});
-                      d.extraBeforeMoov.push_back(IditAtom("2016-01-02 03:04:05"));
-                  },
-                  Japan(2016, 1, 2, 3, 4, 5)}),
+    testing::Values(StartCase{"IditText", [](fixture::MovDesc&) {}, Japan(2014, 7, 30, 18, 5, 9)},
+                    StartCase{"IditYear1899", [](fixture::MovDesc& d) { d.idit = "1899-07-30 18:05:09"; }, 0},
+                    StartCase{"IditMonth13", [](fixture::MovDesc& d) { d.idit = "2014-13-30 18:05:09"; }, 0},
+                    StartCase{"IditSecond60", [](fixture::MovDesc& d) { d.idit = "2014-07-30 18:05:60"; }, 0},
+                    StartCase{"IditNotADate", [](fixture::MovDesc& d) { d.idit = "hello"; }, 0},
+                    StartCase{"IditEmpty", [](fixture::MovDesc& d) { d.idit = ""; }, 0},
+                    StartCase{
+                        "IditLongText",
+                        [](fixture::MovDesc& d) { d.idit = "2014-07-30 18:05:09" + std::string(200, 'x'); },
+                        Japan(2014, 7, 30, 18, 5, 9)},
+                    StartCase{"NoIditNoDates", [](fixture::MovDesc& d) { d.idit.reset(); }, 0},
+                    StartCase{"FirstGpsRecord",
+                              [](fixture::MovDesc& d) {
+                                  d.idit.reset();
+                                  d.gps[0] = Dated({2015, 3, 4, 5, 6, 7});
+                              },
+                              Japan(2015, 3, 4, 5, 6, 7)},
+                    StartCase{"GpsRecordTenAtRateFive",
+                              [](fixture::MovDesc& d) {
+                                  d.idit.reset();
+                                  d.gps.assign(12, Undated());
+                                  d.gps[10] = Dated({2015, 3, 4, 5, 6, 7});
+                                  d.gpsAttr[0] = 5;
+                              },
+                              Japan(2015, 3, 4, 5, 6, 5)},
+                    // Before any "gpsa" the rate is taken as 1.
+                    StartCase{"GpsRecordBeforeRateAtom",
+                              [](fixture::MovDesc& d) {
+                                  d.idit.reset();
+                                  d.gps.assign(12, Undated());
+                                  d.gps[10] = Dated({2015, 3, 4, 5, 6, 7});
+                                  d.gpsAttr[0] = 5;
+                                  d.gpsaAfterGps0 = true;
+                              },
+                              Japan(2015, 3, 4, 5, 5, 57)},
+                    StartCase{"FailingRecordsAreSkipped",
+                              [](fixture::MovDesc& d) {
+                                  d.idit.reset();
+                                  d.gps[0] = Dated({2015, 13, 4, 5, 6, 7});
+                                  d.gps[1] = Dated({2015, 3, 4, 24, 6, 7});
+                                  d.gps[2] = Dated({2015, 3, 0, 5, 6, 7});
+                                  d.gps[3] = Dated({2015, 3, 4, 5, 6, 7});
+                              },
+                              Japan(2015, 3, 4, 5, 6, 4)},
+                    StartCase{"ValidIditBeforeGpsWins",
+                              [](fixture::MovDesc& d) {
+                                  d.gps[0] = Dated({2015, 3, 4, 5, 6, 7});
+                              },
+                              Japan(2014, 7, 30, 18, 5, 9)},
+                    StartCase{"InvalidIditBeforeGpsLetsGpsDate",
+                              [](fixture::MovDesc& d) {
+                                  d.idit = "2014-13-30 18:05:09";
+                                  d.gps[0] = Dated({2015, 3, 4, 5, 6, 7});
+                              },
+                              Japan(2015, 3, 4, 5, 6, 7)},
+                    StartCase{"InvalidIditAfterGpsClearsIt",
+                              [](fixture::MovDesc& d) {
+                                  d.idit.reset();
+                                  d.gps[0] = Dated({2015, 3, 4, 5, 6, 7});
+                                  d.extraBeforeMoov.push_back(IditAtom("2014-13-30 18:05:09"));
+                              },
+                              0},
+                    StartCase{"ValidIditAfterGpsReplacesIt",
+                              [](fixture::MovDesc& d) {
+                                  d.idit.reset();
+                                  d.gps[0] = Dated({2015, 3, 4, 5, 6, 7});
+                                  d.extraBeforeMoov.push_back(IditAtom("2016-01-02 03:04:05"));
+                              },
+                              Japan(2016, 1, 2, 3, 4, 5)}),
     [](const auto& p) { return std::string(p.param.name); });
 
 // Calendar fields are local time with daylight saving decided for the date itself.
@@ -214,7 +222,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectCase{"SkipEmpty", [](fixture::MovDesc& d) { d.skipPayload = 0; }},
                     RejectCase{"NoSkip", [](fixture::MovDesc& d) { d.writeSkip = false; }},
                     RejectCase{"LaterSkipEndsInOne",
-                               [](fixture::MovDesc& d) { d.extraAtEnd.push_back({"skip", {0, 0, 7}}); }},
+                               [](fixture::MovDesc& d) {
+                                   d.extraAtEnd.push_back({"skip", {0, 0, 7}});
+                               }},
                     RejectCase{"NoMarkerAtom",
                                [](fixture::MovDesc& d) {
                                    d.writeSkip = false;

@@ -44,8 +44,10 @@ TEST(HostileFiles, TinyAndGarbageFilesAreRejected) {
         }
         ExpectRejectedUntouched(garbage, "garbage " + std::to_string(file));
         // Garbage behind a valid start and a marker of either kind.
-        ExpectRejectedUntouched(Concat({Ftyp(), Atom("free", {}), garbage}), "meta garbage " + std::to_string(file));
-        ExpectRejectedUntouched(Concat({Ftyp(), Atom("skip", {0}), garbage}), "atom garbage " + std::to_string(file));
+        ExpectRejectedUntouched(Concat({Ftyp(), Atom("free", {}), garbage}),
+                                "meta garbage " + std::to_string(file));
+        ExpectRejectedUntouched(Concat({Ftyp(), Atom("skip", {0}), garbage}),
+                                "atom garbage " + std::to_string(file));
     }
 }
 
@@ -59,11 +61,13 @@ TEST(HostileFiles, BrokenAtomSizesAreRejected) {
         for (const char* marker : {"free", "skip"}) {
             const std::string m = std::string(" after ") + marker;
             ExpectRejectedUntouched(Concat({Ftyp(), Atom(marker, {0}), broken}), tag + m);
-            ExpectRejectedUntouched(Concat({Ftyp(), Atom(marker, {0}), Header(size, "mdat"), broken}), tag + " mdat" + m);
+            ExpectRejectedUntouched(Concat({Ftyp(), Atom(marker, {0}), Header(size, "mdat"), broken}),
+                                    tag + " mdat" + m);
             ExpectRejectedUntouched(Concat({Ftyp(), Header(size, marker), broken}), tag + " marker" + m);
             // moov whose children have the broken size.
             const std::vector<uint8_t> inner = Concat({Header(size, "trak"), Header(size, "mvhd")});
-            ExpectRejectedUntouched(Concat({Ftyp(), Atom(marker, {0}), Atom("moov", inner)}), tag + " children" + m);
+            ExpectRejectedUntouched(Concat({Ftyp(), Atom(marker, {0}), Atom("moov", inner)}),
+                                    tag + " children" + m);
         }
         ExpectRejectedUntouched(Concat({Header(size, "ftyp"), Atom("free", {})}), tag + " ftyp");
     }
@@ -134,8 +138,8 @@ TEST(HostileFiles, TruncatedAtEveryOffset) {
         ASSERT_GT(moovAt, 0u);
         testfiles::ScratchDir dir;
         for (size_t cut = 0; cut < whole.size(); ++cut) {
-            const std::string path =
-                dir.Write("FILE0001.MOV", std::vector<uint8_t>(whole.begin(), whole.begin() + std::ptrdiff_t(cut)));
+            const std::string path = dir.Write(
+                "FILE0001.MOV", std::vector<uint8_t>(whole.begin(), whole.begin() + std::ptrdiff_t(cut)));
             const VideoInfo start = SentinelInfo();
             const ParseResult r = ParseFile(path, start);
             ASSERT_TRUE(r.result == 0 || r.result == -1) << cut;

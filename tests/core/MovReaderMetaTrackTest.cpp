@@ -118,21 +118,22 @@ TEST_P(MetaTrackRejected, LeavesTheScalarsAsTheCallerFilledThem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MetaTrackRejected,
-    testing::Values(RejectCase{"NoMarkerAtom", [](fixture::MovDesc& d) { d.marker = ""; }},
-                    RejectCase{"FtypNotFirst", [](fixture::MovDesc& d) { d.ftypFirst = false; }},
-                    RejectCase{"VideoHandlerWithoutMark", [](fixture::MovDesc& d) { d.videoHandlerName = "XTD_Video"; }},
-                    RejectCase{"LowerCaseMark", [](fixture::MovDesc& d) { d.videoHandlerName = "jtd_Video"; }},
-                    RejectCase{"HandlerTooShortForMark", [](fixture::MovDesc& d) { d.videoHandlerName = "JTD"; }},
-                    RejectCase{"StsdCountZero", [](fixture::MovDesc& d) { d.stsdEntryCount = 0; }},
-                    RejectCase{"TimeScaleZero", [](fixture::MovDesc& d) { d.timeScale = 0; }},
-                    RejectCase{"DurationZero", [](fixture::MovDesc& d) { d.duration = 0; }},
-                    RejectCase{"DurationBelowOneMs",
-                               [](fixture::MovDesc& d) {
-                                   d.timeScale = 2000;
-                                   d.duration = 1;
-                               }},
-                    RejectCase{"ZeroPictureWidth", [](fixture::MovDesc& d) { d.width = 0; }},
-                    RejectCase{"MetaTrackFirstWithoutPicture", [](fixture::MovDesc& d) { d.metaTrackFirst = true; }}),
+    testing::Values(
+        RejectCase{"NoMarkerAtom", [](fixture::MovDesc& d) { d.marker = ""; }},
+        RejectCase{"FtypNotFirst", [](fixture::MovDesc& d) { d.ftypFirst = false; }},
+        RejectCase{"VideoHandlerWithoutMark", [](fixture::MovDesc& d) { d.videoHandlerName = "XTD_Video"; }},
+        RejectCase{"LowerCaseMark", [](fixture::MovDesc& d) { d.videoHandlerName = "jtd_Video"; }},
+        RejectCase{"HandlerTooShortForMark", [](fixture::MovDesc& d) { d.videoHandlerName = "JTD"; }},
+        RejectCase{"StsdCountZero", [](fixture::MovDesc& d) { d.stsdEntryCount = 0; }},
+        RejectCase{"TimeScaleZero", [](fixture::MovDesc& d) { d.timeScale = 0; }},
+        RejectCase{"DurationZero", [](fixture::MovDesc& d) { d.duration = 0; }},
+        RejectCase{"DurationBelowOneMs",
+                   [](fixture::MovDesc& d) {
+                       d.timeScale = 2000;
+                       d.duration = 1;
+                   }},
+        RejectCase{"ZeroPictureWidth", [](fixture::MovDesc& d) { d.width = 0; }},
+        RejectCase{"MetaTrackFirstWithoutPicture", [](fixture::MovDesc& d) { d.metaTrackFirst = true; }}),
     [](const auto& p) { return std::string(p.param.name); });
 
 // Returns the file with its moov atom wrapped in an atom of an unknown type.
@@ -203,8 +204,8 @@ TEST(MovReader, SixtyFourBitSizesUseTheirLow32Bits) {
         ASSERT_EQ(plain.result, 0);
         for (const auto& a : built.topLevel) {
             ASSERT_EQ(bytes[a.offset + 3], 1) << a.type;  // the 64-bit form
-            bytes[a.offset + 11] = 0x01;                   // + 2^32
-            bytes[a.offset + 8] = 0x80;                    // + 2^63
+            bytes[a.offset + 11] = 0x01;                  // + 2^32
+            bytes[a.offset + 8] = 0x80;                   // + 2^63
         }
         const ParseResult r = ParseBytes(bytes);
         ASSERT_EQ(r.result, 0);
@@ -218,7 +219,8 @@ TEST(MovReader, SixtyFourBitSizesUseTheirLow32Bits) {
 TEST(MetaTrackReader, CreationTimeIsTheSameInstantInAnyZone) {
     for (const char* tz : {"UTC0", "JST-9", "CET-1CEST,M3.5.0,M10.5.0/3", "EST5EDT,M3.2.0,M11.1.0"}) {
         const TimeZone zone(tz);
-        for (const int64_t t : {kCreated, UtcSeconds(2015, 1, 10, 23, 59, 59), UtcSeconds(2030, 6, 1, 0, 0, 0)}) {
+        for (const int64_t t :
+             {kCreated, UtcSeconds(2015, 1, 10, 23, 59, 59), UtcSeconds(2030, 6, 1, 0, 0, 0)}) {
             fixture::MovDesc d = MetaDesc();
             d.creationTime1904 = fixture::To1904(t);
             const ParseResult r = ParseBytes(Build(d));

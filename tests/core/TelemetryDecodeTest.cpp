@@ -49,12 +49,14 @@ struct ChunkCase {
 TEST(ReadMetaTrackSamples, PositionsAndSpeeds) {
     const ChunkCase cases[] = {
         // 3541.1234 = 35 degrees 41.1234 minutes
-        {"north east", Chunk(35411234, 10000, 139445678, 10000, 100, 10), 35 + 41.1234 / 60, 139 + 44.5678 / 60, 14},
-        {"south west", Chunk(-35411234, 10000, -5830500, 1000, 20, 10), -(35 + 41.1234 / 60), -(58 + 30.5 / 60), 0},
+        {"north east", Chunk(35411234, 10000, 139445678, 10000, 100, 10), 35 + 41.1234 / 60,
+         139 + 44.5678 / 60, 14},
+        {"south west", Chunk(-35411234, 10000, -5830500, 1000, 20, 10), -(35 + 41.1234 / 60),
+         -(58 + 30.5 / 60), 0},
         {"denominator 2", Chunk(7003, 2, 1, 1, 30, 10), 35 + 1.5 / 60, 1.0 / 60, 1},
         {"exactly 4 km/h", Chunk(0, 1, 0, 1, 2160, 1000), 0, 0, 0},  // 2.16 kn = 4.00 km/h
-        {"just over 4", Chunk(0, 1, 0, 1, 2700, 1000), 0, 0, 1},       // 5.0004 km/h
-        {"fast", Chunk(0, 1, 0, 1, 1000, 10), 0, 0, 181},              // 185.2 km/h
+        {"just over 4", Chunk(0, 1, 0, 1, 2700, 1000), 0, 0, 1},     // 5.0004 km/h
+        {"fast", Chunk(0, 1, 0, 1, 1000, 10), 0, 0, 181},            // 185.2 km/h
         {"zero denominators", Chunk(5, 0, 7, 0, 9, 0), 0, 0, 0},
     };
     for (const ChunkCase& c : cases) {
@@ -143,7 +145,8 @@ TEST(ReadMetaTrackSamples, ShortAndOutsideChunks) {
     std::vector<uint8_t> tail(bytes.begin() + chunk, bytes.begin() + chunk + 40);
     bytes.insert(bytes.end(), tail.begin(), tail.end());
     const std::string path = f.dir.Write("FILE0002.MOV", bytes);
-    const std::vector<MetaChunkRef> refs = {{0, size}, {1, size + 39}, {2, size + 1000}, {3, -5}, {4, INT64_MAX}};
+    const std::vector<MetaChunkRef> refs = {
+        {0, size}, {1, size + 39}, {2, size + 1000}, {3, -5}, {4, INT64_MAX}};
     std::vector<GpsSample> gps;
     std::vector<GSensorSample> gs;
     RecordingFile file;
@@ -159,7 +162,8 @@ TEST(ReadTelemetryTrack, BlocksOfTheAtomKind) {
     fixture::MovDesc d;
     d.kind = fixture::Kind::Atoms;
     for (int i = 0; i < 4; ++i)
-        d.gps.push_back(fixture::BlockSample(3500.5 + i, -13900.25 - i, 10 * i, i, i % 2 == 0, {2014, 7, 30, 18, 5, i}));
+        d.gps.push_back(
+            fixture::BlockSample(3500.5 + i, -13900.25 - i, 10 * i, i, i % 2 == 0, {2014, 7, 30, 18, 5, i}));
     d.gps[2].altitude = -42;
     d.gsensor = {{1, -2, 3}, {-128, 127, 0}};
     testfiles::ScratchDir dir;
@@ -249,9 +253,13 @@ TEST(Conversions, NmeaToDegreesTable) {
     struct Case {
         double ddmm, degrees;
     };
-    const Case cases[] = {{3541.1234, 35 + 41.1234 / 60}, {-3541.1234, -(35 + 41.1234 / 60)},
-                          {13944.5678, 139 + 44.5678 / 60}, {0.5, 0.5 / 60}, {-0.5, -0.5 / 60},
-                          {5959.9999, 59 + 59.9999 / 60}, {0, 0}};
+    const Case cases[] = {{3541.1234, 35 + 41.1234 / 60},
+                          {-3541.1234, -(35 + 41.1234 / 60)},
+                          {13944.5678, 139 + 44.5678 / 60},
+                          {0.5, 0.5 / 60},
+                          {-0.5, -0.5 / 60},
+                          {5959.9999, 59 + 59.9999 / 60},
+                          {0, 0}};
     for (const Case& c : cases) EXPECT_NEAR(NmeaToDegrees(c.ddmm), c.degrees, 1e-9) << c.ddmm;
 }
 
@@ -275,12 +283,13 @@ TEST(Conversions, GSensorScale) {
         int8_t reading;
         double g;
     };
-    const Case cases[] = {{0, 64, 4.0}, {0, -128, -8.0}, {0, 127, 7.9375}, {2, 64, 1.0},
-                          {2, -128, -2.0}, {16, 32, 4.0}, {8, 0, 0.0}};
+    const Case cases[] = {{0, 64, 4.0},    {0, -128, -8.0}, {0, 127, 7.9375}, {2, 64, 1.0},
+                          {2, -128, -2.0}, {16, 32, 4.0},   {8, 0, 0.0}};
     for (const Case& c : cases) {
         VideoInfo info;
         info.gsensorAttr[1] = c.rangeByte;
-        EXPECT_DOUBLE_EQ(GSensorToG(c.reading, GSensorFullScale(info)), c.g) << int(c.rangeByte) << " " << int(c.reading);
+        EXPECT_DOUBLE_EQ(GSensorToG(c.reading, GSensorFullScale(info)), c.g)
+            << int(c.rangeByte) << " " << int(c.reading);
     }
 }
 

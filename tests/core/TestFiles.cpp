@@ -22,7 +22,8 @@ ScratchDir::ScratchDir() {
 ScratchDir::~ScratchDir() {
     std::error_code ec;
     // Make read-only leftovers removable before removing the tree.
-    for (auto it = fs::recursive_directory_iterator(m_path, fs::directory_options::skip_permission_denied, ec);
+    for (auto it =
+             fs::recursive_directory_iterator(m_path, fs::directory_options::skip_permission_denied, ec);
          it != fs::recursive_directory_iterator(); it.increment(ec)) {
         if (!it->is_symlink(ec)) fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     }
@@ -99,8 +100,10 @@ TimeZone::TimeZone(const char* tz) {
 }
 
 TimeZone::~TimeZone() {
-    if (m_had) setenv("TZ", m_previous.c_str(), 1);
-    else unsetenv("TZ");
+    if (m_had)
+        setenv("TZ", m_previous.c_str(), 1);
+    else
+        unsetenv("TZ");
     tzset();
 }
 

@@ -112,16 +112,10 @@ TEST(NorvikToolInfo, RejectedAndUsage) {
         std::vector<std::string> args;
         int exitCode;
     };
-    const Case cases[] = {{{}, 2},
-                          {{"info"}, 2},
-                          {{"info", "a", "b"}, 2},
-                          {{"frobnicate", "x"}, 2},
-                          {{"--help"}, 0},
-                          {{"info", "--help"}, 0},
-                          {{"scan", "--help"}, 0},
-                          {{"track", "--help"}, 0},
-                          {{"scan"}, 2},
-                          {{"track"}, 2}};
+    const Case cases[] = {
+        {{}, 2},         {{"info"}, 2},           {{"info", "a", "b"}, 2}, {{"frobnicate", "x"}, 2},
+        {{"--help"}, 0}, {{"info", "--help"}, 0}, {{"scan", "--help"}, 0}, {{"track", "--help"}, 0},
+        {{"scan"}, 2},   {{"track"}, 2}};
     for (const Case& c : cases) {
         const ToolRun r = Tool(c.args);
         EXPECT_EQ(r.exitCode, c.exitCode) << (c.args.empty() ? "" : c.args[0]) << " " << c.args.size();
@@ -160,8 +154,12 @@ TEST(NorvikToolScan, EntriesGroupsRows) {
     const uint64_t size = j["entries"][0]["fileSize"];
     EXPECT_GT(size, 0u);
     ASSERT_EQ(j["groups"].size(), 2u);
-    EXPECT_EQ(j["groups"][0], json({{"groupIndex", 0}, {"firstEntry", 0}, {"entryCount", 2},
-                                    {"totalDurationMs", 90000}, {"totalSize", 2 * size}, {"lockFlags", 0}}));
+    EXPECT_EQ(j["groups"][0], json({{"groupIndex", 0},
+                                    {"firstEntry", 0},
+                                    {"entryCount", 2},
+                                    {"totalDurationMs", 90000},
+                                    {"totalSize", 2 * size},
+                                    {"lockFlags", 0}}));
     EXPECT_EQ(j["groups"][1]["firstEntry"], 2);
     ASSERT_EQ(j["rows"].size(), 3u);
     EXPECT_EQ(j["rows"][1], json({{"groupIndex", 0}, {"indexInGroup", 1}, {"entryIndex", 1}}));
@@ -172,7 +170,9 @@ TEST(NorvikToolScan, EmptyMissingAndOddNames) {
     ScratchDir dir;
     const ToolRun empty = Tool({"scan", dir.Path()});
     ASSERT_EQ(empty.exitCode, 0);
-    EXPECT_EQ(Parsed(empty), json({{"scanned", 0}, {"entries", json::array()}, {"groups", json::array()},
+    EXPECT_EQ(Parsed(empty), json({{"scanned", 0},
+                                   {"entries", json::array()},
+                                   {"groups", json::array()},
                                    {"rows", json::array()}}));
     EXPECT_EQ(Tool({"scan", dir.File("missing")}).exitCode, 1);
     // A folder name that is not UTF-8 still gives a JSON answer listing the recording.
