@@ -260,17 +260,24 @@ int CTarvo3gpParser::ParseAtoms(const std::string& path) {
 void CTarvo3gpParser::ReadGpsBlock(uint64_t payload, uint32_t length) {
     // A "gps0" met before "gpsa" has no rate yet: it is taken as one sample per second.
     const uint32_t rate = m_gpsAttr[0] ? m_gpsAttr[0] : 1;
-    const uint32_t records = length / GpsSample::kSize;
-    for (uint32_t i = 0; i < records && !m_startFound; ++i) {
-        const uint64_t at = payload + uint64_t(i) * GpsSample::kSize;
-        if (at >= m_fileLength) break;  // records past the end are not there to give a date
-        uint8_t r[GpsSample::kSize];
-        m_file.ReadAt(at, r, sizeof r);
-        if (r[22] == 0) continue;
-        const CalendarFields f{2000 + r[22], r[23], r[24], r[25], r[26], r[27]};
-        if (!CalendarFieldsValid(f)) continue;
-        m_startTime = LocalTimeOrFail(f) - int64_t(i / rate);
-        m_startFound = true;
+    // Records past the end of the file are not there to give a date; those that are get read a batch
+    // at a time, so a block with a wrapped length costs few reads even in a large file.
+    const uint64_t inFile =
+        payload < m_fileLength ? (m_fileLength - payload + GpsSample::kSize - 1) / GpsSample::kSize : 0;
+    const uint64_t records = std::min<uint64_t>(length / GpsSample::kSize, inFile);
+    constexpr uint64_t kBatch = 128;
+    uint8_t batch[kBatch * GpsSample::kSize];
+    for (uint64_t first = 0; first < records && !m_startFound; first += kBatch) {
+        const uint64_t count = std::min(kBatch, records - first);
+        m_file.ReadAt(payload + first * GpsSample::kSize, batch, size_t(count * GpsSample::kSize));
+        for (uint64_t k = 0; k < count && !m_startFound; ++k) {
+            const uint8_t* r = batch + k * GpsSample::kSize;
+            if (r[22] == 0) continue;
+            const CalendarFields f{2000 + r[22], r[23], r[24], r[25], r[26], r[27]};
+            if (!CalendarFieldsValid(f)) continue;
+            m_startTime = LocalTimeOrFail(f) - int64_t((first + k) / rate);
+            m_startFound = true;
+        }
     }
 }
 
