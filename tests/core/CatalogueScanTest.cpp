@@ -77,7 +77,11 @@ TEST(ScanFolder, NameFilterAndReaderDecideWhatIsListed) {
     dir.Write("ab.MOV", good);             // too short
     dir.Write("MOVI0001.MOV.bak", good);   // wrong ending
     dir.Write("FILE0004.MOV", {1, 2, 3});  // not a recording
-    dir.Write("FILE0005.avi", std::vector<uint8_t>(64, 'R'));
+    // The start of a RIFF AVI file: "RIFF", size, "AVI ", then a "LIST" chunk.
+    std::vector<uint8_t> avi = {'R', 'I', 'F', 'F', 0xF8, 0,   0,    0, 'A', 'V',
+                                'I', ' ', 'L', 'I', 'S',  'T', 0xEC, 0, 0,   0};
+    avi.resize(256, 0);
+    dir.Write("FILE0005.avi", avi);
     const ScanOutcome out = ScanFolder(dir.Path());
     EXPECT_TRUE(out.sourceExists);
     EXPECT_FALSE(out.stopped);
