@@ -216,6 +216,49 @@ TEST(MovReader, SixtyFourBitSizesUseTheirLow32Bits) {
     }
 }
 
+// Version-1 movie headers (64-bit times) are not read: at the version-0 offsets they show a time scale
+// of 0 (the high word of the modification time), so the file is rejected rather than misread.
+TEST(MetaTrackReader, VersionOneMovieHeaderIsRejected) {
+    fixture::BuiltMov built;
+    std::vector<uint8_t> bytes = Build(MetaDesc(), &built);
+    const fixture::AtomSpan& moov = built.topLevel.back();
+    ASSERT_EQ(moov.type, "moov");
+    const std::string needle = "mvhd";
+    const auto at =
+        std::search(bytes.begin() + std::ptrdiff_t(moov.offset), bytes.end(), needle.begin(), needle.end());
+    ASSERT_NE(at, bytes.end());
+    const size_t p = size_t(at - bytes.begin()) + 4;  // payload
+    const std::vector<uint8_t> v0(bytes.begin() + std::ptrdiff_t(p), bytes.begin() + std::ptrdiff_t(p) + 20);
+    std::vector<uint8_t> v1 = {1, 0, 0, 0};
+    for (const size_t field : {4u, 8u}) {  // creation, modification as 64-bit
+        v1.insert(v1.end(), 4, 0);
+        v1.insert(v1.end(), v0.begin() + std::ptrdiff_t(field), v0.begin() + std::ptrdiff_t(field) + 4);
+    }
+    v1.insert(v1.end(), v0.begin() + 12, v0.begin() + 16);  // time scale
+    v1.insert(v1.end(), 4, 0);
+    v1.insert(v1.end(), v0.begin() + 16, v0.begin() + 20);  // duration as 64-bit
+    std::vector<uint8_t> out(bytes.begin(), bytes.begin() + std::ptrdiff_t(p));
+    out.insert(out.end(), v1.begin(), v1.end());
+    out.insert(out.end(), bytes.begin() + std::ptrdiff_t(p) + 20, bytes.end());
+    auto grow = [&out](size_t sizeAt) {
+        uint32_t size = 0;
+        for (int i = 0; i < 4; ++i) size = (size << 8) | out[sizeAt + size_t(i)];
+        size += 12;
+        for (int i = 0; i < 4; ++i) out[sizeAt + size_t(i)] = uint8_t(size >> (24 - 8 * i));
+    };
+    grow(p - 8);
+    grow(moov.offset);
+    const VideoInfo start = SentinelInfo();
+    const ParseResult r = ParseBytes(out, start);
+    EXPECT_EQ(r.result, -1);
+    EXPECT_TRUE(SameScalars(r.info, start));
+    // The rest of the rebuilt file is sound: a non-zero word where version 0 keeps the time scale is
+    // enough to have it accepted.
+    out[p + 14] = 0x02;
+    out[p + 15] = 0x58;
+    EXPECT_EQ(ParseBytes(out).result, 0);
+}
+
 TEST(MetaTrackReader, CreationTimeIsTheSameInstantInAnyZone) {
     for (const char* tz : {"UTC0", "JST-9", "CET-1CEST,M3.5.0,M10.5.0/3", "EST5EDT,M3.2.0,M11.1.0"}) {
         const TimeZone zone(tz);
