@@ -41,7 +41,7 @@ public:
     void RemoveAllToolWindows();
 
     // Hands an input event over: key down, mouse move and left, right, middle button down and up;
-    // every other event type is ignored. Returns true when the event was taken.
+    // every other event type is ignored. True for a relayed type; the event is never consumed.
     bool RelayEvent(QObject* watched, QEvent* event);
     static bool IsRelayedEvent(const QEvent* event);
 
