@@ -1,5 +1,6 @@
 // Draws every skin image at 1x and 2x, the glow text styles and a button's looks on the skin's
-// background into one PNG: norvik_skin_sheet <out.png>.
+// background into one PNG: norvik_skin_sheet <out.png> [<buttons.png>]; the second file is a row of
+// buttons grabbed at the screen's device pixel ratio (run with QT_SCALE_FACTOR=2 to see 2x).
 #include "controls/CGdiPlusBitmap.h"
 #include "app/Languages.h"
 #include "controls/CGdipButton.h"
@@ -30,7 +31,7 @@ const Item kItems[] = {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2)
+    if (argc != 2 && argc != 3)
         return 2;
     QImage sheet(1400, 1120, QImage::Format_ARGB32);
     sheet.fill(SkinBackColor);
@@ -111,5 +112,23 @@ int main(int argc, char** argv) {
     tips.ShowTip(tools[1], QPoint(0, 0));
     painter.drawPixmap(950, y + 200, tips.Balloon()->grab());
     painter.end();
+    if (argc == 3) {
+        QWidget row;
+        row.setAutoFillBackground(true);
+        row.setPalette(palette);
+        row.resize(240, 60);
+        const std::pair<unsigned, QSize> buttons[] = {
+            {129, {48, 48}}, {139, {48, 36}}, {143, {32, 32}}, {151, {24, 24}}, {156, {18, 34}}, {188, {16, 16}}};
+        int bx2 = 4;
+        for (const auto& [id, size] : buttons) {
+            auto* b = new CGdipButton(&row);
+            b->setGeometry(bx2, 4, size.width(), size.height());
+            b->SetStandardImage(id);
+            bx2 += size.width() + 6;
+        }
+        row.show();
+        if (!row.grab().save(QString::fromLocal8Bit(argv[2])))
+            return 1;
+    }
     return sheet.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
