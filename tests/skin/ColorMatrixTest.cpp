@@ -25,6 +25,8 @@ const MatrixCase kCases[] = {
     {"hot leaves alpha alone", &HotColorMatrix, qRgba(0, 0, 0, 77), qRgba(13, 13, 13, 77)},
 };
 
+void PrintTo(const MatrixCase& c, std::ostream* out) { *out << c.name; }
+
 class ColorMatrixCase : public ::testing::TestWithParam<MatrixCase> {};
 
 TEST_P(ColorMatrixCase, OnePixel) {

@@ -70,6 +70,10 @@ const OriginCase kOrigins[] = {
     {GlowTextStyle::Overlay, 0, 40, {10, 40}},
 };
 
+void PrintTo(const OriginCase& c, std::ostream* out) {
+    *out << "style " << int(c.style) << " at (" << c.x << ", " << c.y << ")";
+}
+
 class GlowOrigin : public ::testing::TestWithParam<OriginCase> {};
 
 TEST_P(GlowOrigin, TextStartsAtTheStylesOrigin) {

@@ -30,6 +30,8 @@ const SkinImage kSkin[] = {
     {"BITMAP", 200, 128, 128, false}, {"BITMAP", 158, 96, 24, true}, {"BITMAP", 161, 32, 32, true},
 };
 
+void PrintTo(const SkinImage& s, std::ostream* out) { *out << s.type << " " << s.id; }
+
 class SkinImageCase : public ::testing::TestWithParam<SkinImage> {};
 
 int MinAlpha(const QImage& image) {

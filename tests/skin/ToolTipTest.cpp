@@ -101,6 +101,10 @@ struct LanguageCase {
     int textId;
 };
 
+void PrintTo(const LanguageCase& c, std::ostream* out) {
+    *out << "language " << c.language << ", control " << c.ctrlId;
+}
+
 class ToolTipLanguage : public ToolTips, public ::testing::WithParamInterface<LanguageCase> {};
 
 TEST_P(ToolTipLanguage, TextComesFromTheLanguageInUse) {
