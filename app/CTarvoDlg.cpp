@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QScreen>
 
+#include "app/CTarvoPlaybackHost.h"
 #include "app/CTarvoSettings.h"
 #include "app/ControlIds.h"
 #include "app/Placeholders.h"
@@ -12,7 +13,11 @@
 #include "app/TimerIds.h"
 #include "controls/CGdipButton.h"
 #include "controls/CKeldaToolTipCtrl.h"
+#include "controls/CMySliderControl.h"
+#include "controls/CVideoSlider.h"
 #include "controls/ToolTipTable.h"
+#include "playback/PlaybackController.h"
+#include "playback/ScreenSaverInhibitor.h"
 
 using namespace ControlId;
 
@@ -48,6 +53,7 @@ CTarvoDlg::CTarvoDlg(CTarvoSettings& settings, ShellOptions options, QWidget* pa
     m_gsensorEnabled = m_settings.ReadGSensorEnabled();
     if (!m_gsensorEnabled) Control(kGSensorCurve)->hide();
     InitEngine();
+    CreatePlayback();
     // The browser emulation check reads Windows registry keys; there is nothing to check here.
     PlaceWindowAtStart();
     LayoutControls(m_clientCx, m_clientCy);
@@ -60,12 +66,14 @@ CTarvoDlg::CTarvoDlg(CTarvoSettings& settings, ShellOptions options, QWidget* pa
                   [this](int id) { return m_settings.LoadText(id); });
     m_videoSurface->hide();
     ConnectCommands();
+    ConnectPlaybackCommands();
     StartTimer(TimerId::kApplySeek);
     StartTimer(TimerId::kDelayedOpen);
     StartTimer(TimerId::kSliderReset);
 }
 
-CTarvoDlg::~CTarvoDlg() = default;
+// The engine goes first: destroying it detaches the callback that calls into the controller.
+CTarvoDlg::~CTarvoDlg() { m_engine.reset(); }
 
 QWidget* CTarvoDlg::AddControl(int id, QWidget* widget) {
     SetControlId(widget, id);
@@ -89,7 +97,7 @@ void CTarvoDlg::CreateControls() {
     m_videoSurface = AddControl(kVideoSurface, new VideoSurfacePlaceholder(this, this));
     AddButton(kPlay, 129, 132, true);
     AddControl(kGSensorCurve, new GSensorCurvePlaceholder(this))->setGeometry(kTemplateCurve);
-    AddControl(kPositionSlider, new PositionSliderPlaceholder(this));
+    AddControl(kPositionSlider, new CVideoSlider(this, this));
     AddControl(kGps, new ImageStaticPlaceholder(this, 150, false))->setGeometry(TemplateRectPixels(186, 5, 19, 16));
     AddButton(kOpen, 139)->resize(48, 36);
     AddButton(kSave, 141)->resize(48, 36);
@@ -100,7 +108,7 @@ void CTarvoDlg::CreateControls() {
     AddButton(kClose, 151);
     AddButton(kMinimise, 153);
     AddButton(kHelp, 154)->hide();
-    AddControl(kVolumeSlider, new VolumeSliderPlaceholder(this));
+    AddControl(kVolumeSlider, new CMySliderControl(this, this));
     AddButton(kLoop, 143, 176, true)->resize(48, 48);
     CGdipButton* flip = AddButton(kFlip, 0);
     flip->hide();

@@ -16,6 +16,11 @@
 #include "playback/CVlcPlayer.h"
 
 class CGdipButton;
+class CTarvoPlaybackHost;
+class IScreenSaverInhibitor;
+class ITelemetrySync;
+class PlaybackController;
+class VlcMediaEngine;
 class CKeldaToolTipCtrl;
 class CTarvoSettings;
 class CWindowMessageEvent;
@@ -27,6 +32,8 @@ struct ShellOptions {
     VlcEngineOptions engine;
     IShellDialogs* dialogs = nullptr;                          // null: the real dialogs
     std::function<QRect(const QRect& window)> nearestMonitor;  // null: the screen nearest to the window
+    IScreenSaverInhibitor* screenSaver = nullptr;              // null: the session bus's screen saver
+    ITelemetrySync* telemetry = nullptr;                       // null: the catalogue's per-time update
 };
 
 class CTarvoDlg : public QWidget {
@@ -56,6 +63,7 @@ public:
     CVlcPlayer& Engine() { return *m_engine; }
     CRecordingCatalog& Catalog() { return m_catalog; }
     CKeldaToolTipCtrl* ToolTips() const { return m_toolTips; }
+    PlaybackController& Playback() { return *m_playback; }
     // The menu of the top band; empty when the About text is empty.
     std::unique_ptr<QMenu> BuildTopBandMenu();
 
@@ -99,6 +107,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    friend class CTarvoPlaybackHost;
     enum class Drag { None, Grip, MapFile, VideoList, Columns, PendingMove, Window };
 
     void CreateControls();
@@ -106,6 +115,9 @@ private:
     QWidget* AddControl(int id, QWidget* widget);
     void ConnectCommands();
     void InitEngine();
+    void CreatePlayback();
+    void ConnectPlaybackCommands();
+    bool OnPlaybackMessage(const CWindowMessageEvent& message);
     void PlaceWindowAtStart();
     void ApplyRegion();
     void PlaceWindow(const QRect& rect);
@@ -126,6 +138,12 @@ private:
     IShellDialogs* m_dialogs;
     CRecordingCatalog m_catalog;
     std::unique_ptr<CVlcPlayer> m_engine;
+    // The engine calls into the controller until it is destroyed, so the destructor releases it first.
+    std::unique_ptr<VlcMediaEngine> m_mediaEngine;
+    std::unique_ptr<ITelemetrySync> m_ownTelemetry;
+    std::unique_ptr<IScreenSaverInhibitor> m_ownScreenSaver;
+    std::unique_ptr<CTarvoPlaybackHost> m_playbackHost;
+    std::unique_ptr<PlaybackController> m_playback;
     std::map<int, QWidget*> m_controls;
     VideoBackgroundPlaceholder* m_videoBackground = nullptr;
     QWidget* m_videoSurface = nullptr;

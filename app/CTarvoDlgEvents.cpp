@@ -19,6 +19,7 @@
 #include "app/WindowMessages.h"
 #include "controls/CGdipButton.h"
 #include "controls/GlowText.h"
+#include "playback/PlaybackController.h"
 #include "controls/SkinImages.h"
 
 using namespace ControlId;
@@ -139,9 +140,11 @@ void CTarvoDlg::OnWindowMessage(const CWindowMessageEvent& message) {
     switch (message.Code()) {
     case WindowMessage::kToggleFullScreen:
         ToggleFullScreen();
+        m_playback->OnFullScreenChanged(m_fullScreen);
         break;
     default:
-        break;  // the playback messages are handled by the playback controller
+        OnPlaybackMessage(message);
+        break;
     }
 }
 
@@ -170,13 +173,5 @@ void CTarvoDlg::timerEvent(QTimerEvent* event) {
     QWidget::timerEvent(event);
 }
 
-// The full-screen timer only has to stop: the desktop needs no synthetic key to wake up.
-void CTarvoDlg::OnTimer(int id) {
-    switch (id) {
-    case TimerId::kSliderReset:
-        Control(kPositionSlider)->update();
-        break;
-    default:
-        break;
-    }
-}
+// The playback controller owns every timer of the table; the full-screen timer keeps the screen on.
+void CTarvoDlg::OnTimer(int id) { m_playback->OnTimer(id); }

@@ -22,3 +22,15 @@ std::optional<QString> QtShellDialogs::PickFolder(QWidget* owner, const QString&
     if (chosen.isEmpty()) return std::nullopt;
     return chosen.front();
 }
+
+std::optional<QString> QtShellDialogs::PickSaveFile(QWidget* owner, const QString& defaultSuffix, const QString& filter) {
+    QFileDialog dialog(owner);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.front();
+}

@@ -16,6 +16,12 @@ public:
     virtual void ShowMessage(QWidget* owner, const QString& caption, const QString& text) = 0;
     // A folder browser; initialFolder empty preselects nothing. Empty when cancelled.
     virtual std::optional<QString> PickFolder(QWidget* owner, const QString& title, const QString& initialFolder) = 0;
+    // A save-file dialog with an overwrite prompt; filter in Qt's "Name(*.ext);;..." form. Empty when
+    // cancelled (and always by default).
+    virtual std::optional<QString> PickSaveFile(QWidget* owner, const QString& defaultSuffix, const QString& filter) {
+        (void)owner, (void)defaultSuffix, (void)filter;
+        return std::nullopt;
+    }
 };
 
 // The real windows: QDialog::exec, QMessageBox and QFileDialog.
@@ -24,4 +30,5 @@ public:
     int RunModal(QDialog& dialog) override;
     void ShowMessage(QWidget* owner, const QString& caption, const QString& text) override;
     std::optional<QString> PickFolder(QWidget* owner, const QString& title, const QString& initialFolder) override;
+    std::optional<QString> PickSaveFile(QWidget* owner, const QString& defaultSuffix, const QString& filter) override;
 };
