@@ -149,9 +149,9 @@ void CTarvoDlg::OnWindowMessage(const CWindowMessageEvent& message) {
 }
 
 void CTarvoDlg::StartTimer(int id) {
-    const TimerSpec* spec = FindTimer(id);
-    if (!spec) return;
-    m_timers[id].start(spec->periodMs, this);
+    const TimerSpec* timer = FindTimer(id);
+    if (!timer) return;
+    m_timers[id].start(timer->periodMs, this);
 }
 
 void CTarvoDlg::StopTimer(int id) {

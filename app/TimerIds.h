@@ -28,7 +28,7 @@ constexpr std::array<TimerSpec, 6> kMainWindowTimers = {{
 }};
 
 constexpr const TimerSpec* FindTimer(int id) {
-    for (const TimerSpec& spec : kMainWindowTimers)
-        if (spec.id == id) return &spec;
+    for (const TimerSpec& timer : kMainWindowTimers)
+        if (timer.id == id) return &timer;
     return nullptr;
 }
