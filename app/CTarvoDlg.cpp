@@ -16,6 +16,8 @@
 #include "controls/CMySliderControl.h"
 #include "controls/CVideoSlider.h"
 #include "controls/ToolTipTable.h"
+#include "map/CHtmlMapDlg.h"
+#include "map/MapPages.h"
 #include "playback/PlaybackController.h"
 #include "playback/ScreenSaverInhibitor.h"
 
@@ -23,6 +25,20 @@ using namespace ControlId;
 
 namespace {
 constexpr int kStartVolume = 100;
+// The map window over its placeholder (control 1004), showing the page of the settings' map type.
+QWidget* CreateMapWindow(QWidget* parent, const CTarvoSettings& settings, int mapType) {
+    auto* placeholder = new MapWindowPlaceholder(parent);
+    placeholder->setGeometry(TemplateRectPixels(397, 26, 216, 187));
+    auto* map = new CHtmlMapDlg(parent);
+    map->SetGoogleMapKey(ReadGoogleMapKey(settings));
+    if (!map->CreateInPlace(parent, [placeholder](int id) { return id == kMapPlaceholder ? placeholder : nullptr; })) {
+        delete map;
+        return placeholder;
+    }
+    map->SetMapType(mapType);
+    return map;
+}
+
 QIcon ProgramIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
@@ -131,7 +147,7 @@ void CTarvoDlg::CreateControls() {
     banner->setGeometry(TemplateRectPixels(35, 1, 24, 8));
     banner->setEnabled(false);
     AddButton(kNext, 203);
-    m_mapWindow = new MapWindowPlaceholder(this);
+    m_mapWindow = CreateMapWindow(this, m_settings, m_mapType);
 
     // The video surface lies over its background; nothing else overlaps.
     m_videoBackground->lower();

@@ -1,5 +1,7 @@
 #include "map/CHtmlMapDlg.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QResizeEvent>
 #include <QTimerEvent>
@@ -41,6 +43,9 @@ bool CHtmlMapDlg::CreateInPlace(QWidget* parent, const std::function<QWidget*(in
 
 void CHtmlMapDlg::InitBrowserRuntime() {
     if (!m_app) {
+        // Chromium refuses its sandbox as root; the switch is read when the engine starts, here.
+        if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
         m_app = std::make_unique<CCefClientApp>(this, m_storageName);
         m_app->Start();  // posts the context-ready notification
     }
