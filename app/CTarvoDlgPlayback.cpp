@@ -113,7 +113,13 @@ void CTarvoPlaybackHost::Post(int code, intptr_t wParam, intptr_t lParam) {
 void CTarvoDlg::CreatePlayback() {
     m_mediaEngine = std::make_unique<VlcMediaEngine>(*m_engine);
     ITelemetrySync* telemetry = m_options.telemetry;
-    if (!telemetry) telemetry = (m_ownTelemetry = std::make_unique<CatalogueTelemetrySync>(m_catalog)).get();
+    if (!telemetry) {
+        auto own = std::make_unique<CatalogueTelemetrySync>(m_catalog);
+        own->Attach(dynamic_cast<IGSensorFeedView*>(Control(kGSensorCurve)), dynamic_cast<IMapView*>(m_mapWindow),
+                    dynamic_cast<ISpeedReadoutView*>(Control(kSpeed)));
+        telemetry = own.get();
+        m_ownTelemetry = std::move(own);
+    }
     IScreenSaverInhibitor* screenSaver = m_options.screenSaver;
     if (!screenSaver) screenSaver = (m_ownScreenSaver = std::make_unique<DBusScreenSaverInhibitor>()).get();
     m_playbackHost = std::make_unique<CTarvoPlaybackHost>(*this);
