@@ -11,10 +11,15 @@
 #include "app/ShellDialogs.h"
 #include "app/TextIds.h"
 #include "app/TimerIds.h"
+#include "controls/CGSensorCtrl.h"
 #include "controls/CGdipButton.h"
 #include "controls/CKeldaToolTipCtrl.h"
 #include "controls/CMySliderControl.h"
+#include "controls/CPngStatic.h"
+#include "controls/CSpeedLabelStatic.h"
 #include "controls/CVideoSlider.h"
+#include "controls/CVideoStatic.h"
+#include "controls/CVideoStaticBg.h"
 #include "controls/ToolTipTable.h"
 #include "map/CHtmlMapDlg.h"
 #include "map/MapPages.h"
@@ -47,6 +52,13 @@ QIcon ProgramIcon() {
 }
 
 const QRect kTemplateCurve = TemplateRectPixels(7, 252, 386, 44);
+
+CPngStatic* NewPngStatic(QWidget* parent, unsigned pngId, bool colour) {
+    auto* image = new CPngStatic(parent);
+    image->SetPicture(pngId);
+    image->SetColour(colour);
+    return image;
+}
 }  // namespace
 
 CTarvoDlg::CTarvoDlg(CTarvoSettings& settings, ShellOptions options, QWidget* parent)
@@ -108,13 +120,13 @@ CGdipButton* CTarvoDlg::AddButton(int id, unsigned image, unsigned alternate, bo
 
 // Children are created bottom of the z-order first, so the video background ends up lowest.
 void CTarvoDlg::CreateControls() {
-    m_videoBackground = new VideoBackgroundPlaceholder(this, this);
+    m_videoBackground = new CVideoStaticBg(this, this);
     AddControl(kVideoBackground, m_videoBackground);
-    m_videoSurface = AddControl(kVideoSurface, new VideoSurfacePlaceholder(this, this));
+    m_videoSurface = AddControl(kVideoSurface, new CVideoStatic(this, this));
     AddButton(kPlay, 129, 132, true);
-    AddControl(kGSensorCurve, new GSensorCurvePlaceholder(this))->setGeometry(kTemplateCurve);
+    AddControl(kGSensorCurve, new CGSensorCtrl(this))->setGeometry(kTemplateCurve);
     AddControl(kPositionSlider, new CVideoSlider(this, this));
-    AddControl(kGps, new ImageStaticPlaceholder(this, 150, false))->setGeometry(TemplateRectPixels(186, 5, 19, 16));
+    AddControl(kGps, NewPngStatic(this, 150, false))->setGeometry(TemplateRectPixels(186, 5, 19, 16));
     AddButton(kOpen, 139)->resize(48, 36);
     AddButton(kSave, 141)->resize(48, 36);
     AddButton(kSnap, 140)->resize(48, 36);
@@ -137,13 +149,13 @@ void CTarvoDlg::CreateControls() {
     AddButton(kMute, 156, 155, true);
     AddControl(kGroupList, new GroupListPlaceholder(this));
     AddControl(kFileList, new FileListPlaceholder(this));
-    AddControl(kLogo, new ImageStaticPlaceholder(this, 157, true))->setGeometry(8, 4, 40, 40);
-    AddControl(kSpeed, new SpeedReadoutPlaceholder(this, false))->setGeometry(TemplateRectPixels(293, 0, 60, 20));
+    AddControl(kLogo, NewPngStatic(this, 157, true))->setGeometry(8, 4, 40, 40);
+    AddControl(kSpeed, new CSpeedLabelStatic(this))->setGeometry(TemplateRectPixels(293, 0, 60, 20));
     AddButton(kSmall, 1045);
     AddButton(kMedium, 187);
     AddButton(kLarge, 188);
     AddControl(kStatusBoard, new StatusBoardPlaceholder(this))->hide();
-    QWidget* banner = AddControl(kBanner, new ImageStaticPlaceholder(this, 0, true));
+    QWidget* banner = AddControl(kBanner, new CPngStatic(this));
     banner->setGeometry(TemplateRectPixels(35, 1, 24, 8));
     banner->setEnabled(false);
     AddButton(kNext, 203);

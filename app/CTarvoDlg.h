@@ -26,7 +26,7 @@ class CTarvoSettings;
 class CWindowMessageEvent;
 class IShellDialogs;
 class QMenu;
-class VideoBackgroundPlaceholder;
+class CVideoStaticBg;
 
 struct ShellOptions {
     VlcEngineOptions engine;
@@ -145,7 +145,7 @@ private:
     std::unique_ptr<CTarvoPlaybackHost> m_playbackHost;
     std::unique_ptr<PlaybackController> m_playback;
     std::map<int, QWidget*> m_controls;
-    VideoBackgroundPlaceholder* m_videoBackground = nullptr;
+    CVideoStaticBg* m_videoBackground = nullptr;
     QWidget* m_videoSurface = nullptr;
     QWidget* m_mapWindow = nullptr;
     CKeldaToolTipCtrl* m_toolTips = nullptr;
