@@ -36,7 +36,7 @@ Telemetry DriveTelemetry(const CardSchedule& schedule, int drive, int clips) {
             t.fullScale = desc.gsensorAttr[1];
             t.rate = desc.gsensorAttr[0];
         } else {
-            for (const MetaChunk& c : desc.chunks) t.gsensor.push_back({c.x, c.y, c.z});
+            for (const fixture::MetaChunk& c : desc.chunks) t.gsensor.push_back({c.x, c.y, c.z});
             t.fullScale = kMetaGSensorRangeG;
             t.rate = kMetaRate;
         }
@@ -82,7 +82,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    const CardSchedule schedule = MakeCardSchedule(RoutePath(LoadRoute(DefaultRoutePath())));
+    const RoutePath route(LoadRoute(DefaultRoutePath()));  // the drives refer to it
+    const CardSchedule schedule = MakeCardSchedule(route);
     Shoot(DriveTelemetry(schedule, 0, 1), 0.5, out.filePath(QStringLiteral("curve-recording.png")));
     Shoot(DriveTelemetry(schedule, 0, 1000), 0.3, out.filePath(QStringLiteral("curve-drive.png")));
     Shoot(DriveTelemetry(schedule, 1, 1000), 0.6, out.filePath(QStringLiteral("curve-drive-meta.png")));
