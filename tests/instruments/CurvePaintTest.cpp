@@ -1,5 +1,6 @@
 // The painted curve, checked pixel by pixel.
 #include <QPainter>
+#include <functional>
 
 #include "controls/SkinImages.h"
 #include "tests/instruments/CurveTestSupport.h"
@@ -88,11 +89,20 @@ INSTANTIATE_TEST_SUITE_P(Rows, CurveRowTest,
                                            RowCase{"Zero", 0, 2.0, kCentreRow}),
                          CaseName());
 
-TEST_F(CurveTest, NoDataSampleDrawsNothingAndTheNextJoinsTheLastValid) {
-    // Four samples 99 px apart; the second has -128 on x only and 127 (row 20) elsewhere.
+struct GapCase {
+    const char* name;
+    int8_t x, y, z;
+};
+void PrintTo(const GapCase& c, std::ostream* os) { *os << c.name; }
+
+class CurveGapTest : public CurveTest, public ::testing::WithParamInterface<GapCase> {};
+
+// Four samples 99 px apart; the second has -128 on one axis and 127 (row 20) on the others.
+TEST_P(CurveGapTest, NoDataSampleDrawsNothingAndTheNextJoinsTheLastValid) {
+    const GapCase& c = GetParam();
     curve->SetScale(2.0, 2.0);
     curve->AddSample(64, 64, 64);
-    curve->AddSample(-128, 127, 127);
+    curve->AddSample(c.x, c.y, c.z);
     curve->AddSample(-64, -64, -64);
     curve->AddSample(0, 0, 0);
     curve->SetSampleRate(0.004);
@@ -106,6 +116,11 @@ TEST_F(CurveTest, NoDataSampleDrawsNothingAndTheNextJoinsTheLastValid) {
         << "no axis reached row 20";
     EXPECT_EQ(PixelAt(image, kPlotLeft + 198, 65), kZ);
 }
+
+INSTANTIATE_TEST_SUITE_P(Gaps, CurveGapTest,
+                         ::testing::Values(GapCase{"OnX", -128, 127, 127}, GapCase{"OnY", 127, -128, 127},
+                                           GapCase{"OnZ", 127, 127, -128}),
+                         CaseName());
 
 TEST_F(CurveTest, PointsOnRowsTwentyAndSixtyAreNotJoined) {
     // raw 127 lies on row 20, raw -44 on row 60: (24,20) (123,20) (222,60) (321,50).
@@ -232,4 +247,29 @@ TEST_F(CurveTest, PaintingTheWidgetShowsTheSameImage) {
     const QImage direct = Paint();
     const QImage grabbed = curve->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(grabbed, direct);
+}
+
+// Each change of what the curve shows reaches the next paint, however it is composed.
+TEST_F(CurveTest, NextPaintShowsEveryChange) {
+    const struct {
+        const char* name;
+        std::function<void(CGSensorCtrl&)> change;
+    } changes[] = {
+        {"sample added", [](CGSensorCtrl& c) { c.AddSample(100, 100, 100); }},
+        {"full scale", [](CGSensorCtrl& c) { c.SetScale(4.0, 2.0); }},
+        {"range", [](CGSensorCtrl& c) { c.SetScale(2.0, 1.0); }},
+        {"span mode", [](CGSensorCtrl& c) { c.SetSpanMode(0); }},
+        {"pixel scale", [](CGSensorCtrl& c) { c.SetPixelsPerMs(0.05); }},
+        {"width", [](CGSensorCtrl& c) { c.resize(c.width() - 40, c.height()); }},
+        {"stopped", [](CGSensorCtrl& c) { c.SetStopped(true); }},
+    };
+    for (const auto& c : changes) {
+        Load({64, -64, 32, -32});
+        const QImage before = Paint();
+        ASSERT_EQ(Paint(), before) << "a paint without a change is the same";
+        c.change(*curve);
+        EXPECT_NE(Paint(), before) << c.name;
+        curve = std::make_unique<CGSensorCtrl>();
+        curve->resize(422, 88);
+    }
 }
