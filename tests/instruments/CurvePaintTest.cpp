@@ -273,3 +273,38 @@ TEST_F(CurveTest, NextPaintShowsEveryChange) {
         curve->resize(422, 88);
     }
 }
+
+struct SpanCase {
+    const char* name;
+    int mode;
+    double pixelsPerMs;
+    double rate;
+    int tenthTickX;  // x of the 10th tick, the first long one after the plot's left edge
+};
+void PrintTo(const SpanCase& c, std::ostream* os) { *os << c.name; }
+
+class CurveSpanTest : public CurveTest, public ::testing::WithParamInterface<SpanCase> {};
+
+TEST_P(CurveSpanTest, RulerSpanFollowsTheModeAndFallsBackTo20Seconds) {
+    const SpanCase& c = GetParam();
+    curve->AddSample(0, 0, 0);
+    curve->SetSampleRate(c.rate);
+    curve->SetPixelsPerMs(c.pixelsPerMs);
+    curve->SetSpanMode(c.mode);
+    g_bCursorForced = true;
+    g_nCursorX = 410;
+    const QImage image = Paint();
+    EXPECT_EQ(CountColour(image, QRect(c.tenthTickX, kPlotBottom - 6, 1, 6), kGrid), 6);
+    EXPECT_EQ(CountColour(image, QRect(c.tenthTickX + 1, kPlotBottom - 6, 1, 4), kGrid), 0);
+    EXPECT_EQ(CountColour(image, QRect(c.tenthTickX - 1, kPlotBottom - 6, 1, 4), kGrid), 0);
+}
+
+// 20000 ms: 100 ticks over 396 px; 60000 ms: 300 ticks; 0.05 px/ms: 7920 ms, 39.6 ticks; 1 sample at
+// 0.0001 per ms: 10000 ms, 50 ticks.
+INSTANTIATE_TEST_SUITE_P(Spans, CurveSpanTest,
+                         ::testing::Values(SpanCase{"PixelScaleZero", 2, 0.0, 0.004, 63},
+                                           SpanCase{"RateZeroInModeZero", 0, 0.01, 0.0, 63},
+                                           SpanCase{"Fixed", 1, 0.01, 0.004, 37},
+                                           SpanCase{"PixelScale", 2, 0.05, 0.004, 124},
+                                           SpanCase{"Duration", 0, 0.01, 0.0001, 103}),
+                         CaseName());
