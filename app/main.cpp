@@ -5,6 +5,7 @@
 
 #include "app/CTarvoDlg.h"
 #include "app/CTarvoSettings.h"
+#include "map/CCefClientApp.h"
 
 namespace {
 // The engine draws into an X11 window, so a Wayland session runs the program through XWayland.
@@ -17,6 +18,7 @@ void PreferX11() {
 
 int main(int argc, char** argv) {
     PreferX11();
+    CCefClientApp::PrepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("norvik"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velidor"));
