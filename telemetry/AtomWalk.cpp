@@ -1,5 +1,6 @@
 #include "telemetry/AtomWalk.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "telemetry/ByteOrder.h"
@@ -39,11 +40,17 @@ uint32_t FindChild(RecordingFile& file, std::initializer_list<const char*> types
 
 uint32_t FindPath(RecordingFile& file, std::initializer_list<const char*> path, uint64_t position, uint64_t limit) {
     uint32_t length = 0;
+    uint64_t end = position + limit;  // the span the path lies in
     for (const char* t : path) {
         length = FindChild(file, {t}, position, limit);
         if (length == 0) return 0;
         position = file.GetPosition();
+        // A child lies inside its parent: a size that claims more (a wrapped size, above all) is cut at
+        // the parent's end, so that a broken atom cannot send every search through the rest of the file.
+        length = uint32_t(std::min<uint64_t>(length, end > position ? end - position : 0));
+        if (length == 0) return 0;
         limit = length;
+        end = position + length;
     }
     return length;
 }

@@ -24,5 +24,6 @@ AtomHeader ReadAtomHeader(RecordingFile& file);
 // file's position at its payload.
 uint32_t FindChild(RecordingFile& file, std::initializer_list<const char*> types, uint64_t position, uint64_t limit);
 
-// FindChild along a path of types, each searched within the payload of the one before.
+// FindChild along a path of types, each searched within the payload of the one before. A payload is
+// taken to end no later than its parent's; the result is the last payload length, so cut.
 uint32_t FindPath(RecordingFile& file, std::initializer_list<const char*> path, uint64_t position, uint64_t limit);

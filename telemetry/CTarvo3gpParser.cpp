@@ -47,6 +47,7 @@ void CTarvo3gpParser::Reset() {
     std::memset(m_gsensorAttr, 0, sizeof m_gsensorAttr);
     m_jtdMark = false;
     m_skipEndsInZero = false;
+    m_chunkEntries = 0;
 }
 
 int CTarvo3gpParser::Parse(const std::string& path) {
@@ -165,6 +166,11 @@ void CTarvo3gpParser::ReadMetaChunks(uint64_t trakPayload, uint32_t trakLength) 
     uint64_t count = std::min<uint64_t>(LoadBe32(head + 4), (length - 8) / 4);
     if (table + 8 >= m_fileLength) return;
     count = std::min<uint64_t>(count, (m_fileLength - table - 8) / 4);
+    // Tracks can share or overlap their tables; all of them together still hold at most one entry per
+    // 4 bytes of the file.
+    const uint64_t room = m_fileLength / 4 > m_chunkEntries ? m_fileLength / 4 - m_chunkEntries : 0;
+    count = std::min(count, room);
+    m_chunkEntries += count;
     std::vector<uint8_t> offsets(size_t(count) * 4);
     m_file.ReadAt(table + 8, offsets.data(), offsets.size());
     auto& chunks = m_info->metaChunks;

@@ -47,6 +47,7 @@ private:
     uint8_t m_gsensorAttr[4] = {};
     bool m_jtdMark = false;
     bool m_skipEndsInZero = false;
+    uint64_t m_chunkEntries = 0;  // chunk entries taken from all meta tracks of this parse
 };
 
 // Decodes the 88-byte chunk records of a meta-track recording and appends the samples present in each.
