@@ -14,10 +14,19 @@ void PreferX11() {
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland")
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
+
+// The map's web view joins the window after the window exists; on X11 a window made for composited
+// drawing from the start takes it without losing the skin's painting.
+void ComposeWindowsFromTheStart() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if ((platform.isEmpty() || platform.startsWith("xcb")) && qEnvironmentVariableIsEmpty("QT_WIDGETS_RHI"))
+        qputenv("QT_WIDGETS_RHI", "1");
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     PreferX11();
+    ComposeWindowsFromTheStart();
     CCefClientApp::PrepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("norvik"));

@@ -31,9 +31,6 @@ void CCefClientApp::PrepareProcess() {
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    // The web view joins its window after the window exists; windows made for composited drawing from
-    // the start take it without losing their other widgets' painting.
-    if (qEnvironmentVariableIsEmpty("QT_WIDGETS_RHI")) qputenv("QT_WIDGETS_RHI", "1");
 }
 
 CCefClientApp::CCefClientApp(QObject* notifyTarget, const QString& storageName, QObject* parent)
