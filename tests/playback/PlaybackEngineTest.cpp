@@ -128,6 +128,23 @@ TEST_F(RealEngine, DragSeeksAndTheEndStartsTheNextRecording) {
     EXPECT_NE(m_window->Playback().CurrentPath().find("FILE0002.MOV"), std::string::npos);
 }
 
+TEST_F(RealEngine, WithoutAutoPlayTheEndLeavesTheRecordingPausedAtItsStart) {
+    OpenCard();
+    m_window->Button(ControlId::kLoop)->click();
+    ASSERT_FALSE(m_window->Playback().AutoPlayNext());
+    m_window->Engine().SetTime(kClipSeconds * 1000 - 800);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_window->Engine().IsPlaying(); }, 10000));
+    QTest::qWait(1000);
+    const int64_t shown = Time();
+    QTest::qWait(700);
+    EXPECT_EQ(Time(), shown);  // paused, not playing on
+    EXPECT_GE(shown, 0);
+    EXPECT_LT(shown, 1000);
+    EXPECT_EQ(m_window->Catalog().GetCurrentEntry(), 0);
+    EXPECT_EQ(Slider().value(), g_nSliderOffset.load());
+    EXPECT_FALSE(m_window->Button(ControlId::kPlay)->IsAlternate());
+}
+
 TEST_F(RealEngine, FastRaisesTheClockRate) {
     OpenCard();
     const auto advance = [this](int wallMs) {
