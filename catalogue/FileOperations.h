@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalogue/CRecordingCatalog.h"
@@ -32,6 +33,10 @@ enum class Icon { None, Warning };
 enum class Answer { Ok, Cancel };
 
 struct UserMessage {
+    UserMessage() = default;
+    UserMessage(int text, int caption, Buttons b = Buttons::Ok, Icon i = Icon::None, std::string arg = {})
+        : textId(text), captionId(caption), buttons(b), icon(i), argument(std::move(arg)) {}
+
     int textId = 0;
     int captionId = 0;
     Buttons buttons = Buttons::Ok;
