@@ -14,6 +14,7 @@
 #include "map/CCefClientHandler.h"
 #include "map/CHtmlMapDlg.h"
 #include "map/core/MapCommands.h"
+#include "tests/support/PageScript.h"
 
 namespace {
 
@@ -27,20 +28,8 @@ public:
     }
 };
 
-QVariant Js(QWebEnginePage* page, const QString& code) {
-    QVariant result;
-    bool done = false;
-    page->runJavaScript(code, [&](const QVariant& v) {
-        result = v;
-        done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, kBoundMs)) return {};
-    return result;
-}
-
-bool WaitForJs(QWebEnginePage* page, const QString& condition) {
-    return QTest::qWaitFor([&] { return Js(page, condition).toBool(); }, kBoundMs);
-}
+using pagescript::Js;
+using pagescript::WaitForJs;
 
 // A main window stand-in holding the map placeholder, and the map window created over it.
 struct MapFixture {

@@ -15,6 +15,7 @@
 #include "map/CCefClientApp.h"
 #include "map/CCefClientHandler.h"
 #include "map/CHtmlMapDlg.h"
+#include "tests/support/PageScript.h"
 
 namespace {
 
@@ -27,16 +28,8 @@ public:
     }
 };
 
-QVariant Js(QWebEnginePage* page, const QString& code) {
-    QVariant result;
-    bool done = false;
-    page->runJavaScript(code, [&](const QVariant& v) {
-        result = v;
-        done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, kBoundMs)) return {};
-    return result;
-}
+using pagescript::Js;
+using pagescript::WaitForJs;
 
 // A block-layout recording of n fixes heading north-east, one a second, in a file of its own.
 RecordingEntry BlockRecording(const QString& folder, int n) {

@@ -92,20 +92,6 @@ CMapBrowser* WebHarness::Open(const QString& address, const QString& standIn) {
     return browser;
 }
 
-QVariant Js(QWebEnginePage* page, const QString& code) {
-    QVariant result;
-    bool done = false;
-    page->runJavaScript(code, [&](const QVariant& v) {
-        result = v;
-        done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, kBoundMs)) return {};
-    return result;
-}
-
-bool WaitForJs(QWebEnginePage* page, const QString& condition) {
-    return QTest::qWaitFor([&] { return Js(page, condition).toBool(); }, kBoundMs);
-}
 
 QString StandInScript(const QString& name) {
     QFile f(QStringLiteral(NORVIK_MAP_TEST_DIR "/web/") + name);

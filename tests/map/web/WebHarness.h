@@ -14,6 +14,8 @@
 #include "map/CCefClientApp.h"
 #include "map/CCefClientHandler.h"
 
+#include "tests/support/PageScript.h"
+
 namespace maptest {
 
 class OfflineInterceptor : public QWebEngineUrlRequestInterceptor {
@@ -58,10 +60,8 @@ private:
     QList<MessageBoxCall> m_boxes;
 };
 
-// Runs code in the page's main world and waits for its result (an invalid QVariant on an exception).
-QVariant Js(QWebEnginePage* page, const QString& code);
-// Runs code until it gives true; false when it has not after a generous bound.
-bool WaitForJs(QWebEnginePage* page, const QString& condition);
+using pagescript::Js;
+using pagescript::WaitForJs;
 
 // The contents of a file beside this test's sources.
 QString StandInScript(const QString& name);
