@@ -57,8 +57,8 @@ void CTrackPlotter::ClearMapLines() {
     m_map->ExecuteScript(PathDeleteCommand());
 }
 
-int CTrackPlotter::LoadBlockTelemetry(int entry) {
-    const RecordingEntry& e = m_catalog.Entries()[size_t(entry)];
+// Empties the map's lines and the telemetry held for the previous recording.
+void CTrackPlotter::ForgetTelemetry(int entry) {
     ClearMapLines();
     m_gpsBlock.clear();
     m_gsensorBlock.clear();
@@ -67,6 +67,11 @@ int CTrackPlotter::LoadBlockTelemetry(int entry) {
     m_gpsSamples.clear();
     m_gsensorSamples.clear();
     m_currentEntry = entry;
+}
+
+int CTrackPlotter::LoadBlockTelemetry(int entry) {
+    const RecordingEntry& e = m_catalog.Entries()[size_t(entry)];
+    ForgetTelemetry(entry);
 
     RecordingFile file;
     if (!file.Open(e.Path())) return 0;
@@ -103,14 +108,7 @@ int CTrackPlotter::LoadBlockTelemetry(int entry) {
 
 int CTrackPlotter::LoadMetaTrackTelemetry(int entry) {
     const RecordingEntry& e = m_catalog.Entries()[size_t(entry)];
-    ClearMapLines();
-    m_gpsBlock.clear();
-    m_gsensorBlock.clear();
-    m_gpsBlockSize = 0;
-    m_gsensorBlockSize = 0;
-    m_gpsSamples.clear();
-    m_gsensorSamples.clear();
-    m_currentEntry = entry;
+    ForgetTelemetry(entry);
 
     RecordingFile file;
     ReadMetaTrackSamples(file, e.Path(), e.info.metaChunks, m_gpsSamples, m_gsensorSamples);

@@ -67,6 +67,7 @@ private:
     int LoadMetaTrackTelemetry(int entry);
     void FeedCurve(const VideoInfo& info, const std::vector<GSensorSample>& samples);
     void ClearMapLines();
+    void ForgetTelemetry(int entry);
     int Layout() const;
     size_t GpsCount() const;
     GpsSample GpsAt(size_t i) const;
