@@ -4,19 +4,25 @@
 #include <QIcon>
 #include <QScreen>
 
+#include "app/CTarvoFileOpsHost.h"
 #include "app/CTarvoPlaybackHost.h"
+#include "app/FolderScanTask.h"
 #include "app/CTarvoSettings.h"
 #include "app/ControlIds.h"
 #include "app/Placeholders.h"
 #include "app/ShellDialogs.h"
 #include "app/TextIds.h"
 #include "app/TimerIds.h"
+#include "catalogue/CatalogueViews.h"
+#include "catalogue/views/CTarvoFileListCtrl.h"
+#include "catalogue/views/CTarvoGroupListCtrl.h"
 #include "controls/CGSensorCtrl.h"
 #include "controls/CGdipButton.h"
 #include "controls/CKeldaToolTipCtrl.h"
 #include "controls/CMySliderControl.h"
 #include "controls/CPngStatic.h"
 #include "controls/CSpeedLabelStatic.h"
+#include "controls/CStatusBoardStatic.h"
 #include "controls/CVideoSlider.h"
 #include "controls/CVideoStatic.h"
 #include "controls/CVideoStaticBg.h"
@@ -93,6 +99,12 @@ CTarvoDlg::CTarvoDlg(CTarvoSettings& settings, ShellOptions options, QWidget* pa
     SetupToolTips(*m_toolTips, [this](int id) { return Control(id); },
                   [this](int id) { return m_settings.LoadText(id); });
     m_videoSurface->hide();
+    m_groupListView = dynamic_cast<IGroupListView*>(Control(kGroupList));
+    m_fileListView = dynamic_cast<IFileListView*>(Control(kFileList));
+    m_catalog.Init(m_groupListView, m_fileListView, dynamic_cast<IGSensorCurveView*>(Control(kGSensorCurve)),
+                   dynamic_cast<IMapView*>(m_mapWindow), nullptr);
+    CreateFileOperations();
+    for (int id : {kPositionSlider, kVolumeSlider, kGroupList, kFileList}) FilterInputWhileBusy(Control(id));
     ConnectCommands();
     ConnectPlaybackCommands();
     StartTimer(TimerId::kApplySeek);
@@ -101,7 +113,10 @@ CTarvoDlg::CTarvoDlg(CTarvoSettings& settings, ShellOptions options, QWidget* pa
 }
 
 // The engine goes first: destroying it detaches the callback that calls into the controller.
-CTarvoDlg::~CTarvoDlg() { m_engine.reset(); }
+CTarvoDlg::~CTarvoDlg() {
+    StopScan();
+    m_engine.reset();
+}
 
 QWidget* CTarvoDlg::AddControl(int id, QWidget* widget) {
     SetControlId(widget, id);
@@ -147,14 +162,16 @@ void CTarvoDlg::CreateControls() {
     AddButton(kLock, 148)->resize(48, 48);
     AddButton(kMaximise, 152);
     AddButton(kMute, 156, 155, true);
-    AddControl(kGroupList, new GroupListPlaceholder(this));
-    AddControl(kFileList, new FileListPlaceholder(this));
+    AddControl(kGroupList, new CTarvoGroupListCtrl(this));
+    AddControl(kFileList, new CTarvoFileListCtrl(this));
     AddControl(kLogo, NewPngStatic(this, 157, true))->setGeometry(8, 4, 40, 40);
     AddControl(kSpeed, new CSpeedLabelStatic(this))->setGeometry(TemplateRectPixels(293, 0, 60, 20));
     AddButton(kSmall, 1045);
     AddButton(kMedium, 187);
     AddButton(kLarge, 188);
-    AddControl(kStatusBoard, new StatusBoardPlaceholder(this))->hide();
+    auto* board = new CStatusBoardStatic(this);
+    board->SetBarBitmap(189);
+    AddControl(kStatusBoard, board)->hide();
     QWidget* banner = AddControl(kBanner, new CPngStatic(this));
     banner->setGeometry(TemplateRectPixels(35, 1, 24, 8));
     banner->setEnabled(false);

@@ -16,7 +16,16 @@
 #include "playback/CVlcPlayer.h"
 
 class CGdipButton;
+class CTarvoFileOpsHost;
 class CTarvoPlaybackHost;
+class FolderScanTask;
+class IGroupListView;
+class IFileListView;
+class QTimer;
+class ResponsiveFileSystemCalls;
+namespace fileops {
+class CFileOperations;
+}
 class IScreenSaverInhibitor;
 class ITelemetrySync;
 class PlaybackController;
@@ -54,7 +63,19 @@ public:
     void OnGSensorSwitch();
     void ToggleFullScreen();
     void OpenAboutBox();
+
+    // Commands on the recordings.
     void OnOpen();
+    // Opens folder as OPEN does after its dialog, without remembering the folder.
+    void OpenFolder(const QString& folder);
+    void OnSaveAs();
+    void OnDeleteFiles();
+    void OnUnlockFiles();
+    void OnKml();
+    // A folder scan or a file operation runs: the commands on recordings and playback do nothing.
+    bool IsBusy() const;
+    bool IsScanning() const { return m_scan != nullptr; }
+    const QString& SourcePath() const { return m_sourcePath; }
 
     // The control of a dialog id, or null.
     QWidget* Control(int id) const;
@@ -66,10 +87,6 @@ public:
     PlaybackController& Playback() { return *m_playback; }
     // The menu of the top band; empty when the About text is empty.
     std::unique_ptr<QMenu> BuildTopBandMenu();
-
-    // The folder named on the command line, or chosen with OPEN, for the open flow.
-    void SetRequestedFolder(const QString& folder) { m_requestedFolder = folder; }
-    const QString& RequestedFolder() const { return m_requestedFolder; }
 
     bool IsFullScreen() const { return m_fullScreen; }
     bool IsMaximised() const { return m_maximized; }
@@ -105,9 +122,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class CTarvoPlaybackHost;
+    friend class CTarvoFileOpsHost;
     enum class Drag { None, Grip, MapFile, VideoList, Columns, PendingMove, Window };
 
     void CreateControls();
@@ -131,6 +150,14 @@ private:
     void ResizeByGrip(QPoint pos);
     void FinishDrag(QPoint pos);
     void ReshowMapWindow();
+    bool PrepareOpen();
+    void BeginOpen(const QString& folder);
+    void OnScanFinished();
+    void StopScan();
+    void CreateFileOperations();
+    void RunFileOperation(void (fileops::CFileOperations::*operation)());
+    // Mouse, wheel and key input of the sliders and lists is dropped while busy.
+    void FilterInputWhileBusy(QWidget* widget);
 
     CTarvoSettings& m_settings;
     ShellOptions m_options;
@@ -151,7 +178,18 @@ private:
     CKeldaToolTipCtrl* m_toolTips = nullptr;
     std::map<int, QBasicTimer> m_timers;
     QString m_title = QStringLiteral("Velidor");
-    QString m_requestedFolder;
+    QString m_sourcePath;
+    IGroupListView* m_groupListView = nullptr;
+    IFileListView* m_fileListView = nullptr;
+    std::unique_ptr<FolderScanTask> m_scan;
+    QTimer* m_scanCounter = nullptr;
+    bool m_videoShownForScan = false;
+    std::unique_ptr<CTarvoFileOpsHost> m_fileOpsHost;
+    std::unique_ptr<ResponsiveFileSystemCalls> m_copyCalls;
+    std::unique_ptr<fileops::CFileOperations> m_fileOps;
+    bool m_fileOperationRunning = false;
+    bool m_closeAfterFileOperation = false;
+    bool m_painted = false;
 
     int m_clientCx = 0;
     int m_clientCy = 0;

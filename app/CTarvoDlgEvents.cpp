@@ -14,6 +14,7 @@
 #include "app/FolderDialogs.h"
 #include "app/Languages.h"
 #include "app/ShellDialogs.h"
+#include "app/StartupTiming.h"
 #include "app/TextIds.h"
 #include "app/TimerIds.h"
 #include "app/WindowMessages.h"
@@ -41,16 +42,41 @@ void CTarvoDlg::ConnectCommands() {
     on(kMapSwitch, [this] { OnMapSwitch(); });
     on(kGSensorSwitch, [this] { OnGSensorSwitch(); });
     on(kOpen, [this] { OnOpen(); });
+    on(kSave, [this] { OnSaveAs(); });
+    on(kDelete, [this] { OnDeleteFiles(); });
+    on(kLock, [this] { OnUnlockFiles(); });
+    on(kKml, [this] { OnKml(); });
+}
+
+bool CTarvoDlg::IsBusy() const { return m_scan != nullptr || m_fileOperationRunning; }
+
+void CTarvoDlg::FilterInputWhileBusy(QWidget* widget) {
+    if (!widget) return;
+    widget->installEventFilter(this);
+    for (QWidget* child : widget->findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+bool CTarvoDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (IsBusy()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CTarvoDlg::OpenAboutBox() {
     CAboutDlg about(m_settings, this);
     m_dialogs->RunModal(about);
-}
-
-void CTarvoDlg::OnOpen() {
-    if (const std::optional<QString> folder = RunMediaOpenDialog(*m_dialogs, m_settings, this))
-        m_requestedFolder = *folder;
 }
 
 std::unique_ptr<QMenu> CTarvoDlg::BuildTopBandMenu() {
@@ -91,6 +117,10 @@ void CTarvoDlg::changeEvent(QEvent* event) {
 }
 
 void CTarvoDlg::paintEvent(QPaintEvent*) {
+    if (!m_painted) {
+        m_painted = true;
+        TimingMark("window-painted");
+    }
     QPainter painter(this);
     painter.fillRect(rect(), SkinBackColor);
     painter.setPen(kGripColor);
@@ -99,6 +129,13 @@ void CTarvoDlg::paintEvent(QPaintEvent*) {
 }
 
 void CTarvoDlg::closeEvent(QCloseEvent* event) {
+    // A copy in progress finishes its current file and then the window closes.
+    if (m_fileOperationRunning) {
+        m_closeAfterFileOperation = true;
+        event->ignore();
+        return;
+    }
+    StopScan();
     if (m_engine->IsLoaded()) m_engine->Stop();
     m_settings.WriteWindowPos(geometry());
     event->accept();
@@ -141,6 +178,9 @@ void CTarvoDlg::OnWindowMessage(const CWindowMessageEvent& message) {
     case WindowMessage::kToggleFullScreen:
         ToggleFullScreen();
         m_playback->OnFullScreenChanged(m_fullScreen);
+        break;
+    case WindowMessage::kScanFinished:
+        OnScanFinished();
         break;
     default:
         OnPlaybackMessage(message);

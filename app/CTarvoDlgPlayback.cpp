@@ -11,6 +11,7 @@
 #include "app/Languages.h"
 #include "app/Placeholders.h"
 #include "app/ShellDialogs.h"
+#include "app/StartupTiming.h"
 #include "app/TextIds.h"
 #include "app/WindowMessages.h"
 #include "controls/CGdipButton.h"
@@ -129,7 +130,11 @@ void CTarvoDlg::CreatePlayback() {
 }
 
 void CTarvoDlg::ConnectPlaybackCommands() {
-    const auto on = [this](int id, auto handler) { connect(Button(id), &QAbstractButton::clicked, this, handler); };
+    const auto on = [this](int id, auto handler) {
+        connect(Button(id), &QAbstractButton::clicked, this, [this, handler] {
+            if (!IsBusy()) handler();
+        });
+    };
     on(kPlay, [this] { m_playback->OnPlay(); });
     on(kStop, [this] { m_playback->OnStop(); });
     on(kFast, [this] { m_playback->OnFast(); });
@@ -142,6 +147,16 @@ void CTarvoDlg::ConnectPlaybackCommands() {
 bool CTarvoDlg::OnPlaybackMessage(const CWindowMessageEvent& message) {
     const intptr_t w = message.WParam();
     switch (message.Code()) {
+    case WindowMessage::kOpenGroup:
+    case WindowMessage::kOpenFile:
+    case WindowMessage::kVolumeMoved:
+    case WindowMessage::kSeekMoved:
+        if (IsBusy()) return true;
+        break;
+    default:
+        break;
+    }
+    switch (message.Code()) {
     case WindowMessage::kEngineError:
         m_playback->OnEngineError(w);
         return true;
@@ -149,6 +164,7 @@ bool CTarvoDlg::OnPlaybackMessage(const CWindowMessageEvent& message) {
         m_playback->OnPlayState(w);
         return true;
     case WindowMessage::kPlayTime:
+        TimingMark("first-picture");
         m_playback->OnPlayTime(static_cast<int64_t>(w), static_cast<int>(message.LParam()));
         return true;
     case WindowMessage::kEndOfMedia:

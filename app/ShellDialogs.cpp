@@ -11,6 +11,13 @@ void QtShellDialogs::ShowMessage(QWidget* owner, const QString& caption, const Q
     box.exec();
 }
 
+bool QtShellDialogs::AskMessage(QWidget* owner, const QString& caption, const QString& text, bool withCancel,
+                                bool warning) {
+    const QMessageBox::StandardButtons buttons = withCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok;
+    QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::NoIcon, caption, text, buttons, owner);
+    return box.exec() == QMessageBox::Ok;
+}
+
 std::optional<QString> QtShellDialogs::PickFolder(QWidget* owner, const QString& title, const QString& initialFolder) {
     QFileDialog dialog(owner, title);
     dialog.setFileMode(QFileDialog::Directory);

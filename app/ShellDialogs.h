@@ -14,6 +14,13 @@ public:
     virtual int RunModal(QDialog& dialog) = 0;
     // A warning box with an OK button.
     virtual void ShowMessage(QWidget* owner, const QString& caption, const QString& text) = 0;
+    // A message box with OK, or OK and Cancel, and a warning icon or none; true when OK was pressed.
+    // By default the warning box of ShowMessage, answered OK.
+    virtual bool AskMessage(QWidget* owner, const QString& caption, const QString& text, bool withCancel, bool warning) {
+        (void)withCancel, (void)warning;
+        ShowMessage(owner, caption, text);
+        return true;
+    }
     // A folder browser; initialFolder empty preselects nothing. Empty when cancelled.
     virtual std::optional<QString> PickFolder(QWidget* owner, const QString& title, const QString& initialFolder) = 0;
     // A save-file dialog with an overwrite prompt; filter in Qt's "Name(*.ext);;..." form. Empty when
@@ -29,6 +36,7 @@ class QtShellDialogs : public IShellDialogs {
 public:
     int RunModal(QDialog& dialog) override;
     void ShowMessage(QWidget* owner, const QString& caption, const QString& text) override;
+    bool AskMessage(QWidget* owner, const QString& caption, const QString& text, bool withCancel, bool warning) override;
     std::optional<QString> PickFolder(QWidget* owner, const QString& title, const QString& initialFolder) override;
     std::optional<QString> PickSaveFile(QWidget* owner, const QString& defaultSuffix, const QString& filter) override;
 };

@@ -15,9 +15,11 @@ constexpr int kOpenGroup = 0xC09;
 constexpr int kOpenFile = 0xC0A;
 constexpr int kVolumeMoved = 0xC0C;
 constexpr int kSeekMoved = 0xC0D;
+// The folder scan's thread finished.
+constexpr int kScanFinished = 0xC0E;
 
 constexpr int kFirst = 0xC01;
-constexpr int kLast = 0xC0D;
+constexpr int kLast = 0xC0E;
 }  // namespace WindowMessage
 
 // The codes lie inside Qt's range of user event types, so they are used as the types themselves.

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStringList>
+#include <QTimer>
 
 #include "app/CTarvoDlg.h"
 #include "app/CTarvoSettings.h"
@@ -34,8 +35,12 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("norvik"));
 
     CTarvoDlg window(CTarvoSettings::Instance());
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) window.SetRequestedFolder(QDir(arguments.at(1)).absolutePath());
     window.show();
+    // A folder named on the command line opens as if chosen with OPEN, once the window is up.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        const QString folder = QDir(arguments.at(1)).absolutePath();
+        QTimer::singleShot(0, &window, [&window, folder] { window.OpenFolder(folder); });
+    }
     return app.exec();
 }

@@ -159,7 +159,12 @@ void PlaybackController::OnPlayTime(int64_t timeMs, int sliderPosition) {
     m_host.SetPositionSliderValue(sliderPosition);
 }
 
-void PlaybackController::OnGpsIndicatorChanged() { m_host.SetGpsIndicatorColour(m_gpsColour.load()); }
+// Posted by the engine thread on opening and stopping, both of which grey the indicator. Time reports
+// queued before it may have coloured it again since the engine thread reset the flag, so reset it here.
+void PlaybackController::OnGpsIndicatorChanged() {
+    m_gpsColour = false;
+    m_host.SetGpsIndicatorColour(false);
+}
 
 void PlaybackController::LoadAndShowPaused(int entry) {
     m_catalog.SelectEntry(entry);
@@ -235,6 +240,19 @@ void PlaybackController::OnOpenFile(int entry) {
 void PlaybackController::RequestDelayedOpen(int entry, int ticks) {
     m_delayedOpenEntry = entry;
     m_delayedOpenTicks = ticks;
+}
+
+void PlaybackController::PrepareForOpen() {
+    m_pendingSeekMs = 0;
+    if (m_engine.IsLoaded()) m_engine.Stop();
+    m_rateIndex = kNormalRateIndex;
+    if (m_engine.IsLoaded()) m_engine.SetRate(1.0f);
+}
+
+void PlaybackController::HideVideo() {
+    if (m_videoHidden) return;
+    m_videoHidden = true;
+    m_host.ShowVideoSurface(false);
 }
 
 void PlaybackController::ApplyPendingSeek() {

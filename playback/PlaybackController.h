@@ -42,6 +42,7 @@ public:
     void OnEndOfMedia();
     void OnOpenGroup(int group);
     void OnOpenFile(int entry);
+    // The engine opened or stopped a recording: the GPS indicator turns grey.
     void OnGpsIndicatorChanged();
     // One tick of a main-window timer; false for an id that is not a playback timer.
     bool OnTimer(int id);
@@ -54,6 +55,10 @@ public:
     void UpdateSpeedOverlay();
     // Opens entry after ticks of the delayed-open timer.
     void RequestDelayedOpen(int entry, int ticks);
+    // Before a folder is chosen: drops the pending seek, stops playback and returns to normal speed.
+    void PrepareForOpen();
+    // Hides the video surface when it is showing, so the next open shows it again.
+    void HideVideo();
     // The slider position of a playback time for a recording length.
     static int SliderPositionForTime(int64_t timeMs, int64_t lengthMs);
 

@@ -61,12 +61,12 @@ TEST_F(FolderDialogs, SaveOpensWithoutPreselectionAndRemembersNothing) {
     EXPECT_EQ(ReadIni(), ini);
 }
 
-TEST_F(FolderDialogs, OpenButtonAsksAndKeepsTheFolderForTheOpenFlow) {
+TEST_F(FolderDialogs, OpenButtonAsksAndOpensTheChosenFolder) {
     const QString chosen = MakeFolder("card");
     m_dialogs.nextPick = chosen;
     CTarvoDlg& w = Window();
     w.Button(ControlId::kOpen)->click();
-    EXPECT_EQ(w.RequestedFolder(), chosen);
+    EXPECT_EQ(w.SourcePath(), chosen);
     EXPECT_EQ(Settings().ReadFolder(), chosen);
 }
 
