@@ -59,4 +59,14 @@ TEST(FuzzCorpus, SeedsAreAcceptedRecordingsOfBothKinds) {
     EXPECT_GE(blocks, 2);
 }
 
+// Both fuzzers' corpora are replayed: each has its folder, and neither is empty.
+TEST(FuzzCorpus, BothFuzzersCorporaAreReplayed) {
+    for (const char* folder : {"reader", "chunks"}) {
+        size_t count = 0;
+        for (const fs::path& p : CorpusFiles())
+            if (p.parent_path().filename() == folder) ++count;
+        EXPECT_GE(count, 5u) << folder;
+    }
+}
+
 }  // namespace
