@@ -2,8 +2,12 @@
 // card and the delayed open starts its earliest recording (needs an X display).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,7 +53,8 @@ protected:
         options.dialogs = &m_dialogs;
         options.screenSaver = &m_screenSaver;
         m_window = std::make_unique<CTarvoDlg>(*m_settings, options);
-        m_window->setGeometry(100, 100, 1000, 700);
+        // Away from the screen's origin, where an engine that makes a window of its own would put it.
+        m_window->setGeometry(800, 300, 1000, 700);
         m_window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
         ASSERT_TRUE(m_window->Engine().IsLoaded());
@@ -68,6 +73,22 @@ protected:
     std::string EarliestRecording() const { return m_card->folder + m_card->card.recordings.front().path; }
     int64_t Time() { return m_window->Engine().GetTime(); }
     CVideoSlider& Slider() { return *qobject_cast<CVideoSlider*>(m_window->Control(ControlId::kPositionSlider)); }
+    // The share of the video surface's pixels on the screen that are lit, as a user would see them.
+    double LitShareOfTheVideoSurface() {
+        QWidget* surface = m_window->Control(ControlId::kVideoSurface);
+        const QPoint origin = surface->mapToGlobal(QPoint(0, 0));
+        const QImage shot = QGuiApplication::primaryScreen()
+                                ->grabWindow(0, origin.x(), origin.y(), surface->width(), surface->height())
+                                .toImage();
+        if (shot.isNull()) return 0;
+        int lit = 0;
+        for (int y = 0; y < shot.height(); y += 4)
+            for (int x = 0; x < shot.width(); x += 4) {
+                const QColor c = shot.pixelColor(x, y);
+                if (std::max({c.red(), c.green(), c.blue()}) > 128) ++lit;
+            }
+        return lit / double(((shot.width() + 3) / 4) * ((shot.height() + 3) / 4));
+    }
     // Playback milliseconds that pass in wallMs of wall time.
     double Advance(int wallMs) {
         QElapsedTimer wall;
@@ -106,6 +127,13 @@ TEST_F(DemoCardPlayback, TheEarliestRecordingPlaysAfterTheDelayedOpenAndMovesThe
     const int earlier = Slider().value();
     EXPECT_TRUE(QTest::qWaitFor([&] { return Slider().value() > earlier + 50; }, 5000)) << Slider().value();
     EXPECT_TRUE(m_dialogs.messages.isEmpty()) << m_dialogs.messages.join('\n').toStdString();
+}
+
+// The demo pictures are bright colour bars; the surface's own background is the dark skin colour.
+TEST_F(DemoCardPlayback, ThePictureAppearsInTheWindowsVideoSurface) {
+    ASSERT_TRUE(OpenCard());
+    double lit = 0;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return (lit = LitShareOfTheVideoSurface()) > 0.5; }, 5000)) << lit;
 }
 
 TEST_F(DemoCardPlayback, ADragOfThePositionSliderSeeksWithinHalfASecond) {
