@@ -236,6 +236,24 @@ TEST(ListColumns, WidthsFromFirstSizeOnce) {
     }
 }
 
+TEST(ListScrolling, EnsureVisibleBringsRowIntoView) {
+    Shown w;
+    auto* files = new CTarvoFileListCtrl(&w.parent);
+    files->setGeometry(0, 0, 500, 150);
+    files->show();
+    AddFiles(*files, 40);
+    const auto visible = [&](int row) {
+        return files->viewport()->rect().contains(files->visualRect(files->Model()->index(row, 0)));
+    };
+    ASSERT_FALSE(visible(35));
+    files->EnsureVisible(35);
+    EXPECT_TRUE(visible(35));
+    files->EnsureVisible(2);
+    EXPECT_TRUE(visible(2));
+    files->EnsureVisible(99);  // no such row: stays where it is
+    EXPECT_TRUE(visible(2));
+}
+
 TEST(ListNames, FoundByObjectName) {
     MessageRecorder parent;
     new CTarvoGroupListCtrl(&parent);
