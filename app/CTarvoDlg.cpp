@@ -189,10 +189,18 @@ QWidget* CTarvoDlg::Control(int id) const {
 
 CGdipButton* CTarvoDlg::Button(int id) const { return qobject_cast<CGdipButton*>(Control(id)); }
 
+void CTarvoDlg::AttachEngineWindow() {
+    if (!m_engine || !m_engine->IsLoaded() || QGuiApplication::platformName() != QLatin1String("xcb")) return;
+    const WId window = m_videoSurface->internalWinId() ? m_videoSurface->internalWinId() : m_videoSurface->winId();
+    if (window == m_engineWindow) return;
+    m_engineWindow = window;
+    m_engine->SetHwnd(static_cast<uint32_t>(window));
+}
+
 void CTarvoDlg::InitEngine() {
     if (m_engine->IsLoaded()) {
-        if (QGuiApplication::platformName() == QLatin1String("xcb"))
-            m_engine->SetHwnd(static_cast<uint32_t>(m_videoSurface->winId()));
+        AttachEngineWindow();
+        m_videoSurface->installEventFilter(this);
         m_engine->SetRate(1.0f);
         m_engine->SetVolume(kStartVolume);
     } else {

@@ -5,6 +5,7 @@
 #include <QBasicTimer>
 #include <QPointer>
 #include <QRect>
+#include <QSet>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -25,6 +26,7 @@ class QTimer;
 class ResponsiveFileSystemCalls;
 namespace fileops {
 class CFileOperations;
+class FileSystemCalls;
 }
 class IScreenSaverInhibitor;
 class ITelemetrySync;
@@ -43,6 +45,8 @@ struct ShellOptions {
     std::function<QRect(const QRect& window)> nearestMonitor;  // null: the screen nearest to the window
     IScreenSaverInhibitor* screenSaver = nullptr;              // null: the session bus's screen saver
     ITelemetrySync* telemetry = nullptr;                       // null: the catalogue's per-time update
+    const FolderSource* folderSource = nullptr;                // null: OPEN scans the real file system
+    const fileops::FileSystemCalls* fileSystem = nullptr;      // null: SAVE, DEL and LOCK act on real files (copies still run beside the window)
 };
 
 class CTarvoDlg : public QWidget {
@@ -134,6 +138,7 @@ private:
     QWidget* AddControl(int id, QWidget* widget);
     void ConnectCommands();
     void InitEngine();
+    void AttachEngineWindow();
     void CreatePlayback();
     void ConnectPlaybackCommands();
     bool OnPlaybackMessage(const CWindowMessageEvent& message);
@@ -190,6 +195,8 @@ private:
     bool m_fileOperationRunning = false;
     bool m_closeAfterFileOperation = false;
     bool m_painted = false;
+    QSet<QObject*> m_heldWhileBusy;
+    WId m_engineWindow = 0;  // the native window the engine draws into
 
     int m_clientCx = 0;
     int m_clientCy = 0;

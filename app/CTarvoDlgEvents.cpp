@@ -53,11 +53,19 @@ bool CTarvoDlg::IsBusy() const { return m_scan != nullptr || m_fileOperationRunn
 void CTarvoDlg::FilterInputWhileBusy(QWidget* widget) {
     if (!widget) return;
     widget->installEventFilter(this);
-    for (QWidget* child : widget->findChildren<QWidget*>()) child->installEventFilter(this);
+    m_heldWhileBusy.insert(widget);
+    for (QWidget* child : widget->findChildren<QWidget*>()) {
+        child->installEventFilter(this);
+        m_heldWhileBusy.insert(child);
+    }
 }
 
 bool CTarvoDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (IsBusy()) {
+    // Qt may give the video surface a new native window before it first shows; the engine must draw
+    // into the one that is on the screen.
+    if (watched == m_videoSurface && event->type() == QEvent::WinIdChange)
+        QMetaObject::invokeMethod(this, [this] { AttachEngineWindow(); }, Qt::QueuedConnection);
+    if (IsBusy() && m_heldWhileBusy.contains(watched)) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:

@@ -14,7 +14,7 @@
 
 void CTarvoDlg::CreateFileOperations() {
     m_fileOpsHost = std::make_unique<CTarvoFileOpsHost>(*this);
-    m_copyCalls = std::make_unique<ResponsiveFileSystemCalls>();
+    m_copyCalls = std::make_unique<ResponsiveFileSystemCalls>(m_options.fileSystem);
     m_fileOps = std::make_unique<fileops::CFileOperations>(m_catalog, m_groupListView, m_fileListView, *m_fileOpsHost,
                                                            m_copyCalls.get());
 }

@@ -52,7 +52,7 @@ void CTarvoDlg::BeginOpen(const QString& folder) {
     if (m_videoShownForScan) video->show();
     video->ShowOverlay(true);
     video->SetOverlayNumber(0);
-    m_scan = std::make_unique<FolderScanTask>(m_sourcePath.toStdString(), this);
+    m_scan = std::make_unique<FolderScanTask>(m_sourcePath.toStdString(), this, m_options.folderSource);
     if (!m_scanCounter) {
         m_scanCounter = new QTimer(this);
         m_scanCounter->setInterval(kScanCounterPeriodMs);

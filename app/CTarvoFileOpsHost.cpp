@@ -55,11 +55,24 @@ void CTarvoFileOpsHost::HideCopyProgress() {
     if (QWidget* board = m_window.Control(ControlId::kStatusBoard)) board->hide();
 }
 
+uint32_t ResponsiveFileSystemCalls::GetAttributes(const std::string& path) const { return Inner().GetAttributes(path); }
+bool ResponsiveFileSystemCalls::SetAttributes(const std::string& path, uint32_t attributes) const {
+    return Inner().SetAttributes(path, attributes);
+}
+bool ResponsiveFileSystemCalls::RemoveFile(const std::string& path) const { return Inner().RemoveFile(path); }
+bool ResponsiveFileSystemCalls::IsDirectory(const std::string& path) const { return Inner().IsDirectory(path); }
+bool ResponsiveFileSystemCalls::Exists(const std::string& path) const { return Inner().Exists(path); }
+bool ResponsiveFileSystemCalls::MakeDirectory(const std::string& path) const { return Inner().MakeDirectory(path); }
+bool ResponsiveFileSystemCalls::SameFile(const std::string& a, const std::string& b) const { return Inner().SameFile(a, b); }
+bool ResponsiveFileSystemCalls::Rename(const std::string& from, const std::string& to) const {
+    return Inner().Rename(from, to);
+}
+
 bool ResponsiveFileSystemCalls::CopyFile(const std::string& source, const std::string& destination) const {
     std::atomic<bool> done{false};
     bool ok = false;
     std::thread worker([&] {
-        ok = FileSystemCalls::CopyFile(source, destination);
+        ok = Inner().CopyFile(source, destination);
         done.store(true, std::memory_order_release);
     });
     QEventLoop loop;

@@ -4,7 +4,8 @@
 
 #include "app/WindowMessages.h"
 
-FolderScanTask::FolderScanTask(std::string root, QObject* receiver) : m_root(std::move(root)) {
+FolderScanTask::FolderScanTask(std::string root, QObject* receiver, const FolderSource* source)
+    : m_root(std::move(root)), m_source(source) {
     m_thread = std::thread([this, receiver] { Run(receiver); });
 }
 
@@ -16,6 +17,7 @@ FolderScanTask::~FolderScanTask() {
 void FolderScanTask::Run(QObject* receiver) {
     ScanHooks hooks;
     hooks.cancel = &m_cancel;
+    hooks.source = m_source;
     hooks.progress = [this](int handled) { m_filesHandled.store(handled, std::memory_order_relaxed); };
     m_outcome = ScanFolder(m_root, hooks);
     m_filesHandled.store(m_outcome.scanned, std::memory_order_relaxed);

@@ -12,7 +12,8 @@ class QObject;
 
 class FolderScanTask {
 public:
-    FolderScanTask(std::string root, QObject* receiver);
+    // source null: the real file system.
+    FolderScanTask(std::string root, QObject* receiver, const FolderSource* source = nullptr);
     // Stops the scan at the next file and waits for its thread.
     ~FolderScanTask();
     FolderScanTask(const FolderScanTask&) = delete;
@@ -28,6 +29,7 @@ private:
     void Run(QObject* receiver);
 
     std::string m_root;
+    const FolderSource* m_source;
     std::atomic<int> m_filesHandled{0};
     std::atomic<bool> m_cancel{false};
     std::atomic<bool> m_finished{false};
