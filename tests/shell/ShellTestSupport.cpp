@@ -24,6 +24,14 @@ std::optional<QString> FakeDialogs::PickFolder(QWidget*, const QString& title, c
     return nextPick;
 }
 
+bool FakeDialogs::AskMessage(QWidget*, const QString& caption, const QString& text, bool withCancel, bool warning) {
+    asked.push_back({caption, text, withCancel, warning});
+    if (askAnswers.empty()) return true;
+    const bool answer = askAnswers.front();
+    askAnswers.erase(askAnswers.begin());
+    return answer;
+}
+
 void ShellTest::SetUp() { ASSERT_TRUE(m_dir.isValid()); }
 
 void ShellTest::TearDown() {
@@ -58,6 +66,8 @@ CTarvoDlg& ShellTest::Window(QSize size) {
     options.engine.library = kMissingEngine;
     options.dialogs = &m_dialogs;
     options.nearestMonitor = [](const QRect&) { return kFakeMonitor; };
+    options.folderSource = m_folderSource;
+    options.fileSystem = m_fileSystem;
     m_window = std::make_unique<CTarvoDlg>(Settings(), options);
     m_window->setGeometry(QRect(kFakeMonitor.topLeft() + QPoint(40, 30), size));
     m_window->show();

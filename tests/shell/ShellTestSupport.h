@@ -15,6 +15,7 @@
 #include "app/CTarvoDlg.h"
 #include "app/CTarvoSettings.h"
 #include "app/ShellDialogs.h"
+#include "catalogue/FileOperations.h"
 
 struct ShownMessage {
     QString caption;
@@ -38,6 +39,17 @@ public:
     QStringList pickTitles;
     QStringList pickInitialFolders;
     std::optional<QString> nextPick;  // the answer of the next folder browser; empty: Cancel
+
+    // The boxes with buttons: each asked one is recorded; the answers are taken in order (OK when none left).
+    bool AskMessage(QWidget* owner, const QString& caption, const QString& text, bool withCancel, bool warning) override;
+    struct Asked {
+        QString caption;
+        QString text;
+        bool withCancel;
+        bool warning;
+    };
+    std::vector<Asked> asked;
+    std::vector<bool> askAnswers;
 };
 
 // A library name no system has, so the engine stays unloaded.
@@ -60,6 +72,8 @@ protected:
     void ListOneRecording(CTarvoDlg& window, QSize picture = {1920, 1080});
 
     FakeDialogs m_dialogs;
+    const FolderSource* m_folderSource = nullptr;           // for the window made next
+    const fileops::FileSystemCalls* m_fileSystem = nullptr;  // for the window made next
     QTemporaryDir m_dir;
     std::unique_ptr<CTarvoSettings> m_settings;
     std::unique_ptr<CTarvoDlg> m_window;
