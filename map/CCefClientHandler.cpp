@@ -12,6 +12,7 @@
 #include <QWebEngineContextMenuRequest>
 #include <QWebEngineLoadingInfo>
 
+#include "app/StartupTiming.h"
 #include "map/CCefClientApp.h"
 
 // ---- CMapPage
@@ -25,6 +26,8 @@ CMapPage::CMapPage(CCefClientApp* app, CCefClientHandler* handler, QObject* pare
             [this, handler](const QWebEngineLoadingInfo& info) {
                 if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus)
                     handler->OnLoadError(this, info.url(), info.errorString(), info.errorCode());
+                else if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
+                    TimingMark("map-page-loaded");
             });
 }
 
