@@ -23,16 +23,6 @@ namespace {
 
 using namespace ControlId;
 
-bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 10000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs) return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
-
 void WriteRecording(const std::filesystem::path& path, const char* idit) {
     fixture::MovDesc d;
     d.idit = idit;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QTest>
 
 int FakeDialogs::RunModal(QDialog& dialog) {
     QStringList texts;
@@ -93,6 +94,8 @@ void ShellTest::ListOneRecording(CTarvoDlg& window, QSize picture) {
 void Settle() {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) { return QTest::qWaitFor(condition, timeoutMs); }
 
 void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 

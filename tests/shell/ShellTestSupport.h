@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -80,5 +81,7 @@ protected:
 };
 
 void Settle();
+// Handles events until condition holds; false when it did not within the time.
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 10000);
 void PrintTo(const QString& text, std::ostream* os);
 void PrintTo(const QRect& rect, std::ostream* os);
