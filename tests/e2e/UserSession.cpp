@@ -1,10 +1,14 @@
 #include "tests/e2e/UserSession.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -98,4 +102,19 @@ bool SameBytes(const std::string& a, const std::string& b) {
     const std::string da((std::istreambuf_iterator<char>(fa)), {});
     const std::string db((std::istreambuf_iterator<char>(fb)), {});
     return !da.empty() && da == db;
+}
+
+double LitShareOnScreen(QWidget* widget) {
+    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+    const QImage shot = QGuiApplication::primaryScreen()
+                            ->grabWindow(0, origin.x(), origin.y(), widget->width(), widget->height())
+                            .toImage();
+    if (shot.isNull()) return 0;
+    int lit = 0, all = 0;
+    for (int y = 0; y < shot.height(); y += 4)
+        for (int x = 0; x < shot.width(); x += 4, ++all) {
+            const QColor c = shot.pixelColor(x, y);
+            if (std::max({c.red(), c.green(), c.blue()}) > 128) ++lit;
+        }
+    return all ? lit / double(all) : 0;
 }

@@ -50,3 +50,6 @@ struct PngHeader {
 };
 PngHeader ReadPngHeader(const QString& path);
 bool SameBytes(const std::string& a, const std::string& b);
+
+// The share of a widget's pixels on the screen that are lit, as the user sees them.
+double LitShareOnScreen(QWidget* widget);

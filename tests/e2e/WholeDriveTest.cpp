@@ -177,6 +177,10 @@ TEST_F(WholeDrive, OpenPlaySeekExportCopyUnlockDeleteSwitchAndClose) {
     ASSERT_TRUE(WaitUntil([&] { return Time() > 200; }, 15000)) << "never played";
     EXPECT_TRUE(Button(kPlay)->IsAlternate());
     EXPECT_TRUE(m_window->Control(kVideoSurface)->isVisible());
+    // The picture is bright colour bars, letterboxed on the surface's dark background.
+    double lit = 0;
+    EXPECT_TRUE(WaitUntil([&] { return (lit = LitShareOnScreen(m_window->Control(kVideoSurface))) > 0.4; }, 5000))
+        << "no picture on the screen: " << lit;
 
     // The instruments follow the recording's own telemetry.
     {
@@ -380,12 +384,20 @@ TEST_F(WholeDrive, OpenPlaySeekExportCopyUnlockDeleteSwitchAndClose) {
         EXPECT_TRUE(Ini().contains("GSNR_ENABLE=1")) << Ini().toStdString();
     }
 
-    // Full screen in and out with double clicks on the video, which PLAY brings back.
+    // Full screen in and out with double clicks on the video of a recording opened from the file list.
     const QRect normalFrame = m_window->geometry();
     {
-        ClickCentre(Button(kPlay));
+        QTableView& files = List("fileList");
+        const QModelIndex first = files.model()->index(0, 1);
+        const QString name = first.data().toString();
+        files.scrollTo(first);
+        QTest::mouseDClick(files.viewport(), Qt::LeftButton, {}, files.visualRect(first).center());
         QWidget* video = m_window->Control(kVideoSurface);
-        ASSERT_TRUE(WaitUntil([&] { return video->isVisible() && m_window->Engine().IsPlaying(); }, 10000));
+        ASSERT_TRUE(WaitUntil([&] { return HighlightedRow(files) == 0 && video->isVisible() && Time() > 200; }, 10000))
+            << "the double-clicked recording " << name.toStdString() << " does not play";
+        double shown = 0;
+        EXPECT_TRUE(WaitUntil([&] { return (shown = LitShareOnScreen(video)) > 0.4; }, 5000))
+            << "no picture after PLAY: " << shown << " at " << Time() << " in " << video->width() << "x" << video->height();
         const QRect screen = m_window->screen()->geometry();
         DoubleClickCentre(video);
         // One pixel short of the screen when the window already spans one of its extents, so that it resizes.
@@ -404,12 +416,15 @@ TEST_F(WholeDrive, OpenPlaySeekExportCopyUnlockDeleteSwitchAndClose) {
         EXPECT_FALSE(Button(kOpen)->isVisible());
         EXPECT_FALSE(List("groupList").isVisible());
         EXPECT_LE(map->width() * map->height(), 1);
-        QTest::qWait(400);
+        EXPECT_TRUE(WaitUntil([&] { return (shown = LitShareOnScreen(video)) > 0.4; }, 5000))
+            << "no picture in full screen: " << shown << " at " << Time();
         DoubleClickCentre(video);
         EXPECT_TRUE(WaitUntil([&] { return m_window->geometry() == normalFrame; }, 5000));
         EXPECT_TRUE(WaitUntil([&] { return map->isVisible() && map->width() > 1; }, 3000));
         EXPECT_TRUE(Button(kOpen)->isVisible());
         EXPECT_TRUE(List("groupList").isVisible());
+        EXPECT_TRUE(WaitUntil([&] { return (shown = LitShareOnScreen(video)) > 0.4; }, 5000))
+            << "no picture after full screen: " << shown << " at " << Time();
     }
 
     // CLOSE: the event loop ends with status 0 and the settings hold the window and the switches.
