@@ -314,13 +314,16 @@ TEST_F(WholeDrive, OpenPlaySeekExportCopyUnlockDeleteSwitchAndClose) {
         const int row = GroupRowWithLock(true);
         ASSERT_GE(row, 0) << "no locked group listed";
         const RecordingGroup locked = m_reference.Groups()[size_t(row)];
+        int readOnly = 0;
         for (const std::string& rel : FilesOf(locked)) {
             const auto e = std::find_if(m_plan.recordings.begin(), m_plan.recordings.end(),
                                         [&](const DemoRecording& r) { return r.path == rel; });
             if (e != m_plan.recordings.end() && e->readOnly) {
                 EXPECT_FALSE(Writable(m_card + rel)) << rel;
+                ++readOnly;
             }
         }
+        ASSERT_GT(readOnly, 0) << "the locked group holds no read-only recording";
         ASSERT_TRUE(ClickCheckBox(List("groupList"), row));
         ClickCentre(Button(kLock));
         EXPECT_TRUE(WaitUntil([&] { return Rows("groupList").LockFlags(row) == 0; }, 5000));
@@ -418,6 +421,14 @@ TEST_F(WholeDrive, OpenPlaySeekExportCopyUnlockDeleteSwitchAndClose) {
         EXPECT_LE(map->width() * map->height(), 1);
         EXPECT_TRUE(WaitUntil([&] { return (shown = LitShareOnScreen(video)) > 0.4; }, 5000))
             << "no picture in full screen: " << shown << " at " << Time();
+        // Enter works PLAY, hidden in full screen: a pause and a resume.
+        QTest::keyClick(m_window.get(), Qt::Key_Return);
+        ASSERT_TRUE(WaitUntil([&] { return m_window->Engine().IsPaused(); }, 3000)) << "Enter did not pause";
+        const int64_t paused = Time();
+        QTest::qWait(400);
+        EXPECT_LE(Time(), paused + 50) << "the clock runs while paused";
+        QTest::keyClick(m_window.get(), Qt::Key_Return);
+        EXPECT_TRUE(WaitUntil([&] { return Time() > paused + 200; }, 5000)) << "Enter did not resume";
         DoubleClickCentre(video);
         EXPECT_TRUE(WaitUntil([&] { return m_window->geometry() == normalFrame; }, 5000));
         EXPECT_TRUE(WaitUntil([&] { return map->isVisible() && map->width() > 1; }, 3000));
@@ -436,8 +447,9 @@ TEST_F(WholeDrive, OpenPlaySeekExportCopyUnlockDeleteSwitchAndClose) {
     CTarvoSettings reread(QDir::currentPath());
     EXPECT_EQ(reread.ReadInt(SettingsKey::kSectionWinPos, SettingsKey::kLeft, -1), frame.left());
     EXPECT_EQ(reread.ReadInt(SettingsKey::kSectionWinPos, SettingsKey::kTop, -1), frame.top());
-    EXPECT_GT(reread.ReadInt(SettingsKey::kSectionWinPos, SettingsKey::kRight, -1), frame.left());
-    EXPECT_GT(reread.ReadInt(SettingsKey::kSectionWinPos, SettingsKey::kBottom, -1), frame.top());
+    EXPECT_EQ(reread.ReadInt(SettingsKey::kSectionWinPos, SettingsKey::kRight, -1), frame.left() + frame.width());
+    EXPECT_EQ(reread.ReadInt(SettingsKey::kSectionWinPos, SettingsKey::kBottom, -1), frame.top() + frame.height());
+    EXPECT_EQ(frame, normalFrame);
     EXPECT_TRUE(reread.ReadMapEnabled());
     EXPECT_TRUE(reread.ReadGSensorEnabled());
     EXPECT_EQ(QDir::cleanPath(reread.ReadString(SettingsKey::kSectionUi, SettingsKey::kFolder)).toStdString(),
