@@ -255,8 +255,7 @@ TEST_F(WholeDrive, OpenPlaySeekExportCopyUnlockDeleteSwitchAndClose) {
         const QRect channel = Slider().ChannelRect();
         ClickAt(&Slider(), QPoint(channel.left() + channel.width() * 96 / 100, Slider().height() / 2));
         ASSERT_TRUE(WaitUntil([&] { return Shows(second); }, 15000)) << "the next recording never started";
-        ASSERT_EQ(second.subFolder, earliest.subFolder);
-        EXPECT_LT(1, firstDrive.entryCount);
+        EXPECT_EQ(firstDrive.firstEntry, 0);  // both of the first drive (it holds two or more)
         ASSERT_TRUE(WaitUntil([&] { return Time() > 200 && Time() < 3000; }, 10000)) << Time();
         const int64_t shown = Time();
         EXPECT_TRUE(WaitUntil([&] { return Time() > shown + 300; }, 5000)) << "the next recording does not play";
