@@ -35,9 +35,7 @@ std::optional<std::string> CTarvoFileOpsHost::BrowseForFolder(int) {
     return folder->toStdString();
 }
 
-void CTarvoFileOpsHost::StopPlayback() {
-    if (m_window.m_engine->IsLoaded()) m_window.m_engine->Stop();
-}
+void CTarvoFileOpsHost::StopPlayback() { m_window.m_playback->StopPlayback(); }
 
 void CTarvoFileOpsHost::HideVideo() { m_window.m_playback->HideVideo(); }
 

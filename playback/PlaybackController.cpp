@@ -249,6 +249,12 @@ void PlaybackController::PrepareForOpen() {
     if (m_engine.IsLoaded()) m_engine.SetRate(1.0f);
 }
 
+void PlaybackController::StopPlayback() {
+    if (m_engine.IsLoaded()) m_engine.Stop();
+    m_inhibitor.UnInhibit();
+    m_host.SetPlayButtonAlternate(false);
+}
+
 void PlaybackController::HideVideo() {
     if (m_videoHidden) return;
     m_videoHidden = true;

@@ -57,6 +57,9 @@ public:
     void RequestDelayedOpen(int entry, int ticks);
     // Before a folder is chosen: drops the pending seek, stops playback and returns to normal speed.
     void PrepareForOpen();
+    // Stops playback for a command that then leaves nothing playing (SAVE, DEL): PLAY shows its play
+    // picture again, as the engine reports no pause for a stop.
+    void StopPlayback();
     // Hides the video surface when it is showing, so the next open shows it again.
     void HideVideo();
     // The slider position of a playback time for a recording length.

@@ -251,6 +251,19 @@ TEST_F(FileCommands, KmlWritesTheFirstListedRecordingIntoTheDocumentsFolder) {
     EXPECT_FALSE(m_dialogs.asked[0].withCancel);
 }
 
+TEST_F(FileCommands, SaveAndDeleteLeavePlayShowingItsPlayPicture) {
+    CTarvoDlg& w = OpenCard();
+    for (int id : {kSave, kDelete}) {
+        SCOPED_TRACE(id);
+        w.Button(kPlay)->ShowAlternate(true);  // as while a recording plays
+        m_dialogs.nextPick.reset();
+        m_dialogs.askAnswers = {false};
+        w.Button(id)->click();
+        EXPECT_FALSE(w.Button(kPlay)->IsAlternate());
+    }
+    EXPECT_TRUE(fs::exists(m_card / "DCIM/100MEDIA/FILE0001.MOV"));
+}
+
 TEST_F(FileCommands, EveryFileCommandOnAnEmptyListSaysSo) {
     CTarvoDlg& w = Window();
     m_dialogs.messages.clear();
