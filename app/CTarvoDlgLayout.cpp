@@ -3,9 +3,9 @@
 
 #include "app/CTarvoSettings.h"
 #include "app/ControlIds.h"
-#include "app/Placeholders.h"
 #include "app/TimerIds.h"
 #include "controls/CGdipButton.h"
+#include "controls/CVideoStaticBg.h"
 
 using namespace ControlId;
 

@@ -9,13 +9,13 @@
 #include "app/CTarvoSettings.h"
 #include "app/ControlIds.h"
 #include "app/Languages.h"
-#include "app/Placeholders.h"
 #include "app/ShellDialogs.h"
 #include "app/StartupTiming.h"
 #include "app/TextIds.h"
 #include "app/WindowMessages.h"
 #include "controls/CGdipButton.h"
 #include "controls/CMySliderControl.h"
+#include "controls/CPngStatic.h"
 #include "controls/CVideoSlider.h"
 #include "playback/CatalogueTelemetrySync.h"
 #include "playback/EngineEvents.h"
@@ -63,7 +63,7 @@ void CTarvoPlaybackHost::SetGpsIndicatorColour(bool colour) {
     QWidget* gps = m_window.Control(kGps);
     if (auto* view = dynamic_cast<IGpsIndicatorView*>(gps))
         view->SetColour(colour);
-    else if (auto* image = qobject_cast<ImageStaticPlaceholder*>(gps))
+    else if (auto* image = qobject_cast<CPngStatic*>(gps))
         image->SetColour(colour);
 }
 

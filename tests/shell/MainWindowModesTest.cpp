@@ -4,9 +4,9 @@
 #include <QTest>
 
 #include "app/ControlIds.h"
-#include "app/Placeholders.h"
 #include "app/WindowMessages.h"
 #include "controls/CGdipButton.h"
+#include "controls/CVideoStaticBg.h"
 #include "tests/shell/ShellTestSupport.h"
 
 using namespace ControlId;
@@ -75,7 +75,7 @@ TEST_F(MainWindowModes, FullScreenEntryAndExit) {
     EXPECT_EQ(w.mask(), QRegion(0, 0, kFakeMonitor.width(), kFakeMonitor.height()));
     EXPECT_EQ(w.Control(kVideoBackground)->geometry(), QRect(QPoint(0, 0), kFakeMonitor.size()));
     EXPECT_EQ(w.Control(kVideoSurface)->geometry(), QRect(0, 50, 1600, 900));
-    EXPECT_FALSE(static_cast<VideoBackgroundPlaceholder*>(w.Control(kVideoBackground))->HasClientEdge());
+    EXPECT_FALSE(static_cast<CVideoStaticBg*>(w.Control(kVideoBackground))->HasClientEdge());
     for (int id : {kPlay, kStop, kOpen, kClose, kGroupList, kFileList, kGSensorCurve, kLogo, kSpeed, kSmall, kHelp})
         EXPECT_FALSE(w.Control(id)->isVisible()) << id;
     EXPECT_EQ(w.MapWindow()->geometry(), QRect(0, 0, 1, 1));
@@ -85,7 +85,7 @@ TEST_F(MainWindowModes, FullScreenEntryAndExit) {
     EXPECT_FALSE(w.IsFullScreen());
     EXPECT_EQ(w.geometry(), before);
     EXPECT_EQ(w.mask(), MainWindowRegion(before.size(), false));
-    EXPECT_TRUE(static_cast<VideoBackgroundPlaceholder*>(w.Control(kVideoBackground))->HasClientEdge());
+    EXPECT_TRUE(static_cast<CVideoStaticBg*>(w.Control(kVideoBackground))->HasClientEdge());
     for (int id : {kPlay, kStop, kOpen, kClose, kGroupList, kFileList, kGSensorCurve, kLogo, kSpeed, kSmall})
         EXPECT_TRUE(w.Control(id)->isVisible()) << id;
     // The help button appears once full screen has been left; FLIP shows but stays disabled.

@@ -10,9 +10,9 @@
 #include "app/TextIds.h"
 #include "app/TimerIds.h"
 #include "app/WindowMessages.h"
-#include "app/Placeholders.h"
 #include "controls/CGdipButton.h"
 #include "controls/CKeldaToolTipCtrl.h"
+#include "controls/CPngStatic.h"
 #include "tests/shell/ShellTestSupport.h"
 
 using namespace ControlId;
@@ -27,10 +27,10 @@ TEST_F(MainWindowStart, ShowsTheStartStatesOfTheControls) {
     EXPECT_FALSE(w.Control(kFlip)->isVisible());
     EXPECT_FALSE(w.Control(kFlip)->isEnabled());
     EXPECT_FALSE(w.Control(kBanner)->isEnabled());
-    EXPECT_FALSE(static_cast<ImageStaticPlaceholder*>(w.Control(kBanner))->HasImage());
+    EXPECT_FALSE(static_cast<CPngStatic*>(w.Control(kBanner))->HasImage());
     EXPECT_EQ(w.Control(kLogo)->geometry(), QRect(8, 4, 40, 40));
-    EXPECT_TRUE(static_cast<ImageStaticPlaceholder*>(w.Control(kLogo))->IsColour());
-    EXPECT_FALSE(static_cast<ImageStaticPlaceholder*>(w.Control(kGps))->IsColour());
+    EXPECT_TRUE(static_cast<CPngStatic*>(w.Control(kLogo))->IsColour());
+    EXPECT_FALSE(static_cast<CPngStatic*>(w.Control(kGps))->IsColour());
     EXPECT_FALSE(w.Control(kStatusBoard)->isVisible());
     EXPECT_FALSE(w.Control(kVideoSurface)->isVisible());
     EXPECT_TRUE(w.Control(kVideoBackground)->isVisible());
