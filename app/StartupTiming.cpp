@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 #include <QtGlobal>
-#include <chrono>
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <mutex>
@@ -42,6 +42,8 @@ void TimingMark(const char* what) {
     static std::set<std::string> seen;
     std::lock_guard<std::mutex> guard(lock);
     if (!seen.insert(what).second) return;
-    std::fprintf(stderr, "norvik-timing: %s %.1f\n", what, MsSinceProcessStart());
-    std::fflush(stderr);
+    // One write of the whole line, so the engine's threads writing to the same stream cannot split it.
+    char line[160];
+    const int n = std::snprintf(line, sizeof line, "norvik-timing: %s %.1f\n", what, MsSinceProcessStart());
+    if (n > 0) (void)!::write(STDERR_FILENO, line, std::min<size_t>(size_t(n), sizeof line - 1));
 }
