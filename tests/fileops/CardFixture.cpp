@@ -12,17 +12,6 @@
 
 namespace cardtest {
 
-ScratchDir::ScratchDir() {
-    std::string templ = (std::filesystem::temp_directory_path() / "norvik-fileops-XXXXXX").string();
-    if (!::mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");
-    m_path = templ;
-}
-
-ScratchDir::~ScratchDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(m_path, ec);
-}
-
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;

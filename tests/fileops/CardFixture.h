@@ -11,6 +11,7 @@
 #include "catalogue/CRecordingCatalog.h"
 #include "catalogue/FileOperations.h"
 #include "tests/core/FakeViews.h"
+#include "tests/core/TestFiles.h"
 
 namespace cardtest {
 
@@ -26,17 +27,7 @@ struct Recording {
 // Start times that make separate groups: one hour apart.
 constexpr int64_t kHour = 3600;
 
-class ScratchDir {
-public:
-    ScratchDir();
-    ~ScratchDir();
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
+using testfiles::ScratchDir;
 
 std::string ReadAll(const std::string& path);
 void WriteAll(const std::string& path, const std::string& bytes);
