@@ -26,13 +26,6 @@ std::vector<uint8_t> MetaKind() {
     return Build(d);
 }
 
-std::vector<std::string> Names(const ScanOutcome& out) {
-    std::vector<std::string> names;
-    for (const auto& e : out.entries) names.push_back(e.subFolder + e.fileName);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(NameFilterRules, Table) {
     struct Case {
         const char* name;
@@ -86,7 +79,7 @@ TEST(ScanFolder, NameFilterAndReaderDecideWhatIsListed) {
     EXPECT_TRUE(out.sourceExists);
     EXPECT_FALSE(out.stopped);
     EXPECT_EQ(out.scanned, 8);
-    EXPECT_EQ(Names(out), (std::vector<std::string>{"FILE0001.MOV", "FILE0002.avi", "file0001.mov"}));
+    EXPECT_EQ(ScannedNames(out), (std::vector<std::string>{"FILE0001.MOV", "FILE0002.avi", "file0001.mov"}));
 }
 
 TEST(ScanFolder, PathsAreJoinedWithSlashes) {
@@ -120,7 +113,7 @@ TEST(ScanFolder, HiddenEntriesAndLinksToFoldersAreNotVisited) {
     ASSERT_EQ(symlink(dir.File("real/FILE0003.MOV").c_str(), dir.File("FILE0004.MOV").c_str()), 0);
     const ScanOutcome out = ScanFolder(dir.Path());
     // A link to a file is a file like any other.
-    EXPECT_EQ(Names(out), (std::vector<std::string>{"FILE0004.MOV", "real/FILE0003.MOV"}));
+    EXPECT_EQ(ScannedNames(out), (std::vector<std::string>{"FILE0004.MOV", "real/FILE0003.MOV"}));
 }
 
 // A named pipe or a device among the recordings is not opened for a blocking read.
@@ -131,7 +124,7 @@ TEST(ScanFolder, PipesAndDevicesDoNotHang) {
     ASSERT_EQ(symlink("/dev/zero", dir.File("FILE0003.MOV").c_str()), 0);
     const ScanOutcome out = ScanFolder(dir.Path());
     EXPECT_EQ(out.scanned, 3);
-    EXPECT_EQ(Names(out), (std::vector<std::string>{"FILE0001.MOV"}));
+    EXPECT_EQ(ScannedNames(out), (std::vector<std::string>{"FILE0001.MOV"}));
 }
 
 // A listing made up in the test: folder path -> items, or missing to fail the listing.
@@ -199,7 +192,7 @@ TEST(ScanFolder, UsesTheGivenFolderSource) {
     const ScanOutcome out = ScanFolder(dir.Path(), hooks);
     EXPECT_TRUE(out.sourceExists);
     EXPECT_EQ(out.scanned, 2);
-    EXPECT_EQ(Names(out), (std::vector<std::string>{"FILE0001.MOV"}));
+    EXPECT_EQ(ScannedNames(out), (std::vector<std::string>{"FILE0001.MOV"}));
     EXPECT_EQ(source.listed, (std::vector<std::string>{root, root + "shut/"}));
 }
 
@@ -413,7 +406,7 @@ TEST(ScanFolder, UnreadableFolderIsSkipped) {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
         const ScanOutcome out = ScanFolder(dir.Path());
         const bool ok = out.sourceExists && !out.stopped && out.scanned == 2 && out.entries.size() == 2 &&
-                        Names(out) == std::vector<std::string>{"open/FILE0001.MOV", "zzz/FILE0003.MOV"};
+                        ScannedNames(out) == std::vector<std::string>{"open/FILE0001.MOV", "zzz/FILE0003.MOV"};
         _exit(ok ? 0 : 1);
     }
     int status = 0;

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,13 @@
 namespace fs = std::filesystem;
 
 namespace testfiles {
+
+std::vector<std::string> ScannedNames(const ScanOutcome& out) {
+    std::vector<std::string> names;
+    for (const auto& e : out.entries) names.push_back(e.subFolder + e.fileName);
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 ScratchDir::ScratchDir() {
     std::string pattern = (fs::temp_directory_path() / "norvik-core-XXXXXX").string();

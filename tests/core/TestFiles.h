@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/CRecordingCatalog.h"
 #include "telemetry/TelemetrySamples.h"
 #include "tools/fixture/MovFixture.h"
 
@@ -42,6 +43,9 @@ ParseResult ParseBytes(const std::vector<uint8_t>& bytes, const VideoInfo& start
 ParseResult ParseFile(const std::string& path, const VideoInfo& start = {});
 
 std::vector<uint8_t> Build(const fixture::MovDesc& desc, fixture::BuiltMov* built = nullptr);
+
+// The scanned recordings as sub-folder + file name, sorted.
+std::vector<std::string> ScannedNames(const ScanOutcome& out);
 
 // Sets the local time zone (a POSIX TZ string) for its scope.
 class TimeZone {

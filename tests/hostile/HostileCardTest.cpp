@@ -21,13 +21,6 @@ std::vector<uint8_t> Recording() {
     return Build(d);
 }
 
-std::vector<std::string> Names(const ScanOutcome& out) {
-    std::vector<std::string> names;
-    for (const auto& e : out.entries) names.push_back(e.subFolder + e.fileName);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(HostileCard, FolderOfTenThousandFiles) {
     ScratchDir dir;
     const std::vector<uint8_t> recording = Recording();
@@ -43,7 +36,7 @@ TEST(HostileCard, FolderOfTenThousandFiles) {
     EXPECT_TRUE(out.sourceExists);
     EXPECT_FALSE(out.stopped);
     EXPECT_EQ(out.scanned, 10000);
-    EXPECT_EQ(Names(out), expected);
+    EXPECT_EQ(ScannedNames(out), expected);
 }
 
 TEST(HostileCard, SymbolicLinkLoops) {
@@ -63,7 +56,7 @@ TEST(HostileCard, SymbolicLinkLoops) {
     EXPECT_TRUE(out.sourceExists);
     EXPECT_FALSE(out.stopped);
     // The looping links to files are reported and rejected; links to folders are not entered.
-    EXPECT_EQ(Names(out), (std::vector<std::string>{"FILE0001.MOV", "sub/FILE0002.MOV"}));
+    EXPECT_EQ(ScannedNames(out), (std::vector<std::string>{"FILE0001.MOV", "sub/FILE0002.MOV"}));
     EXPECT_EQ(out.scanned, 6);
 }
 
@@ -97,7 +90,7 @@ TEST(HostileCard, FilesThatChangeBetweenListingAndOpening) {
     hooks.source = &source;
     const ScanOutcome out = ScanFolder(dir.Path(), hooks);
     EXPECT_TRUE(out.sourceExists);
-    EXPECT_EQ(Names(out), (std::vector<std::string>{"FILE0001.MOV", "sub/FILE0006.MOV"}));
+    EXPECT_EQ(ScannedNames(out), (std::vector<std::string>{"FILE0001.MOV", "sub/FILE0006.MOV"}));
     EXPECT_EQ(out.scanned, 5);
 }
 
@@ -115,7 +108,7 @@ TEST(HostileCard, NamesWithSpacesMarkupAndNonUtf8Bytes) {
     const ScanOutcome out = ScanFolder(dir.Path());
     std::vector<std::string> expected = names;
     std::sort(expected.begin(), expected.end());
-    ASSERT_EQ(Names(out), expected);
+    ASSERT_EQ(ScannedNames(out), expected);
     for (const RecordingEntry& e : out.entries) {
         TelemetryTrack track;
         ASSERT_TRUE(ReadTelemetryTrack(e.Path(), e.info, track)) << e.Path();
