@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "catalogue/CRecordingCatalog.h"
 #include "map/core/MapCommands.h"
@@ -18,6 +20,16 @@ double g_lastSentLongitude = 0;
 namespace {
 
 bool HasFix(const GpsSample& s) { return (s.fixFlags & kGpsFixValid) != 0; }
+
+// Where a block-layout sample goes on the map: divided by 100 and converted to degrees; none
+// without a fix or at 200 and above.
+std::optional<std::pair<double, double>> BlockMapPoint(const GpsSample& s) {
+    if (!HasFix(s)) return std::nullopt;
+    const double lat = s.latitude / 100;
+    const double lon = s.longitude / 100;
+    if (lat >= 200 || lon >= 200) return std::nullopt;
+    return std::pair{BlockCoordinateToDegrees(lat), BlockCoordinateToDegrees(lon)};
+}
 
 // A block of size bytes at offset lies inside a file of length bytes (no overflow on hostile values).
 bool FitsInFile(uint64_t offset, uint64_t size, uint64_t length) {
@@ -89,15 +101,9 @@ int CTrackPlotter::LoadBlockTelemetry(int entry) {
         m_gpsBlockSize = e.info.gpsSize;
         m_gpsRate = e.info.gpsAttr[0] != 0 ? e.info.gpsAttr[0] : 1.0;
         if (m_map) {
-            for (size_t i = 0; i < GpsCount(); ++i) {
-                const GpsSample s = GpsAt(i);
-                if (!HasFix(s)) continue;
-                const double lat = s.latitude / 100;
-                const double lon = s.longitude / 100;
-                if (lat >= 200 || lon >= 200) continue;
-                m_map->ExecuteScript(
-                    PathPlotCommand(BlockCoordinateToDegrees(lat), BlockCoordinateToDegrees(lon)));
-            }
+            for (size_t i = 0; i < GpsCount(); ++i)
+                if (const auto point = BlockMapPoint(GpsAt(i)))
+                    m_map->ExecuteScript(PathPlotCommand(point->first, point->second));
         }
     } else {
         m_gpsBlock.clear();
@@ -247,15 +253,9 @@ int CTrackPlotter::RebuildDrivenTrack(uint32_t timeMs) {
     m_map->ExecuteScript(PathDrivedDeleteCommand());
     const size_t end = std::min(size_t(std::max(idx, 0)), GpsCount());
     if (Layout() == kLayoutBlocks) {
-        for (size_t i = 0; i < end; ++i) {
-            const GpsSample s = GpsAt(i);
-            if (!HasFix(s)) continue;
-            const double lat = s.latitude / 100;
-            const double lon = s.longitude / 100;
-            if (lat >= 200 || lon >= 200) continue;
-            m_map->ExecuteScript(
-                PathDrivedPlotCommand(BlockCoordinateToDegrees(lat), BlockCoordinateToDegrees(lon)));
-        }
+        for (size_t i = 0; i < end; ++i)
+            if (const auto point = BlockMapPoint(GpsAt(i)))
+                m_map->ExecuteScript(PathDrivedPlotCommand(point->first, point->second));
         return 1;
     }
     double lastLat = 0;
