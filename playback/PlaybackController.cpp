@@ -48,14 +48,18 @@ void PlaybackController::UpdateSpeedOverlay() {
     m_engine.SetMarquee(row.label, size, row.rate != 1.0);
 }
 
-void PlaybackController::OpenEntryAndPlay(int entry) {
-    ShowVideo();
+void PlaybackController::OpenEntry(int entry) {
     m_catalog.SelectEntry(entry);
     m_telemetry.LoadTelemetry(entry);
     m_currentPath = m_catalog.GetEntryPath(entry);
     m_engine.OpenFile(m_currentPath);
     m_host.FitVideoSurface();
     m_engine.Play();
+}
+
+void PlaybackController::OpenEntryAndPlay(int entry) {
+    ShowVideo();
+    OpenEntry(entry);
     StartMarquee();
 }
 
@@ -167,12 +171,7 @@ void PlaybackController::OnGpsIndicatorChanged() {
 }
 
 void PlaybackController::LoadAndShowPaused(int entry) {
-    m_catalog.SelectEntry(entry);
-    m_telemetry.LoadTelemetry(entry);
-    m_currentPath = m_catalog.GetEntryPath(entry);
-    m_engine.OpenFile(m_currentPath);
-    m_host.FitVideoSurface();
-    m_engine.Play();
+    OpenEntry(entry);
     m_host.Sleep(kPauseAfterPlayMs);
     m_engine.Pause();
     m_host.SetPositionSliderValue(g_nSliderOffset.load());

@@ -81,6 +81,8 @@ public:
 
 private:
     void ShowVideo();
+    // Selects entry, loads its telemetry, opens it and starts the engine.
+    void OpenEntry(int entry);
     void LoadAndShowPaused(int entry);
     bool AcceptOpenRequest();
     void ApplyPendingSeek();
