@@ -1,6 +1,7 @@
 #include "tests/safety/CardSnapshot.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -59,4 +60,10 @@ std::vector<std::string> CardDifferences(const CardSnapshot& before, const CardS
     for (const auto& [path, item] : after)
         if (!before.count(path)) out.push_back("added: " + path);
     return out;
+}
+
+std::string TemporaryFolder(const std::string& tag) {
+    std::string pattern = (std::filesystem::temp_directory_path() / ("norvik-safety-" + tag + "-XXXXXX")).string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+    return pattern + "/";
 }

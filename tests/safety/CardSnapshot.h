@@ -23,3 +23,7 @@ CardSnapshot TakeCardSnapshot(const std::string& card);
 
 // One line per path that was added, removed or changed between the two snapshots.
 std::vector<std::string> CardDifferences(const CardSnapshot& before, const CardSnapshot& after);
+
+// A fresh folder under the temporary directory, named after tag, with a trailing "/". Throws
+// std::runtime_error when it cannot be made.
+std::string TemporaryFolder(const std::string& tag);

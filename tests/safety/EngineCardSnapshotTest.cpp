@@ -16,12 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string TemporaryFolder(const std::string& tag) {
-    std::string pattern = (fs::temp_directory_path() / ("norvik-safety-" + tag + "-XXXXXX")).string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-    return pattern + "/";
-}
-
 TEST(EngineCardSafety, PlaySnapshotAndStopLeaveTheCardAsItWas) {
     const std::string root = TemporaryFolder("engine");
     DemoCardOptions options;
