@@ -69,17 +69,25 @@ struct PostingHost : FakeHost {
     }
 };
 
-TEST(PlaybackThreads, EventsFromTheEngineThreadReachTheControllerInOrder) {
+// The controller on the main thread with an engine whose events come from a thread of its own.
+struct ThreadedPlayback {
+    explicit ThreadedPlayback(int recordings) {
+        FillCatalog(catalog, recordings);
+        host.receiver = &receiver;
+        receiver.controller = &controller;
+    }
     ThreadedEngine engine;
     CRecordingCatalog catalog;
-    FillCatalog(catalog, 2);
-    FakeTelemetry telemetry;
+    FakeTelemetry telemetry;  // every time has a fix
     FakeInhibitor inhibitor;
     Receiver receiver;
     PostingHost host;
-    host.receiver = &receiver;
-    PlaybackController controller(engine, catalog, telemetry, host, inhibitor);
-    receiver.controller = &controller;
+    PlaybackController controller{engine, catalog, telemetry, host, inhibitor};
+};
+
+TEST(PlaybackThreads, EventsFromTheEngineThreadReachTheControllerInOrder) {
+    ThreadedPlayback p(2);
+    auto& [engine, catalog, telemetry, inhibitor, receiver, host, controller] = p;
 
     constexpr int kTimes = 400;
     std::atomic<bool> done{false};
@@ -129,16 +137,8 @@ TEST(PlaybackThreads, EventsFromTheEngineThreadReachTheControllerInOrder) {
 
 // A seek held on the main thread silences the engine thread's time reports until it is applied.
 TEST(PlaybackThreads, APendingSeekHoldsBackTimeReportsFromTheEngineThread) {
-    ThreadedEngine engine;
-    CRecordingCatalog catalog;
-    FillCatalog(catalog, 1);
-    FakeTelemetry telemetry;
-    FakeInhibitor inhibitor;
-    Receiver receiver;
-    PostingHost host;
-    host.receiver = &receiver;
-    PlaybackController controller(engine, catalog, telemetry, host, inhibitor);
-    receiver.controller = &controller;
+    ThreadedPlayback p(1);
+    auto& [engine, catalog, telemetry, inhibitor, receiver, host, controller] = p;
 
     host.slider = g_nSliderOffset.load() + 500;
     controller.OnSeekMoved(false);
@@ -158,16 +158,8 @@ TEST(PlaybackThreads, APendingSeekHoldsBackTimeReportsFromTheEngineThread) {
 // Time reports still queued when the engine stops are handled before the stop's message, which must
 // leave the indicator grey however the two threads interleaved.
 TEST(PlaybackThreads, AStopAfterQueuedTimeReportsLeavesTheGpsIndicatorGrey) {
-    ThreadedEngine engine;
-    CRecordingCatalog catalog;
-    FillCatalog(catalog, 1);
-    FakeTelemetry telemetry;  // every time has a fix
-    FakeInhibitor inhibitor;
-    Receiver receiver;
-    PostingHost host;
-    host.receiver = &receiver;
-    PlaybackController controller(engine, catalog, telemetry, host, inhibitor);
-    receiver.controller = &controller;
+    ThreadedPlayback p(1);
+    auto& [engine, catalog, telemetry, inhibitor, receiver, host, controller] = p;
     for (int type : {vlc::kMediaPlayerStopped, vlc::kMediaPlayerOpening}) {
         std::thread engineThread([&] {
             engine.clock = 5000;
